@@ -1,0 +1,88 @@
+// catalog_table.h — a table object of a database: its rows held in memory in table order
+// (primary-key order where the table has a key), hash indexes on located keys, filters parsed
+// by the project's own parser (never pasted into SQL), edits written through to the database.
+#pragma once
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVariantMap>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "common/money.h"
+
+namespace qx {
+
+class CatalogTable {
+public:
+    // name: the table in the database ("FrnSet"); objectName: the data module's object ("T_FrnSet").
+    CatalogTable(QString name, QString objectName);
+    ~CatalogTable();
+    CatalogTable(const CatalogTable&) = delete;
+    CatalogTable& operator=(const CatalogTable&) = delete;
+
+    const QString& Name() const;
+    const QString& ObjectName() const;
+
+    // Loads the table from the database; a missing table or a database error raises TqxfError
+    // with the database's text (callers report it with OpenDataSet's message).
+    void Open(const QSqlDatabase& db);
+    void Close();
+    bool IsOpen() const;
+    // Re-reads the rows from the database (after another process changed it).
+    void Refresh();
+
+    // A filter that always applies (the four parameter lists over ParamList); set before Open.
+    void SetPermanentFilter(const QString& expression);
+    const QString& PermanentFilter() const;
+
+    // Rows visible through the permanent filter, in table order; row indexes are 0 … RowCount()-1.
+    int RowCount() const;
+    bool IsEmpty() const { return RowCount() == 0; }
+
+    int ColumnCount() const;
+    QString ColumnName(int column) const;
+    int ColumnIndex(const QString& name) const;  // any letter case; -1 when the table has none
+    bool HasColumn(const QString& name) const;
+
+    // Values of a row; an empty (NULL) column reads as 0 or the empty text.
+    // An unknown column name raises TqxfError.
+    QVariant Value(int row, int column) const;
+    QVariant Value(int row, const QString& column) const;
+    int64_t Int(int row, int column) const;
+    int64_t Int(int row, const QString& column) const;
+    double Real(int row, int column) const;
+    double Real(int row, const QString& column) const;
+    QString Text(int row, int column) const;
+    QString Text(int row, const QString& column) const;
+    Money MoneyValue(int row, int column) const;  // REAL column to the 4-decimal fixed point, halves to even
+    Money MoneyValue(int row, const QString& column) const;
+    bool IsNull(int row, int column) const;
+
+    // The first row (table order) whose columns, separated by ";" ("ID;Side"), equal the values
+    // exactly (texts case-sensitive); -1 when none. Costs a hash lookup.
+    int Locate(const QString& columns, const QVariantList& values) const;
+    // Rows passing a filter expression, in table order. A filter whose conjunction fixes an
+    // indexed column (ID = '…') touches only that key's rows. A malformed filter raises TqxfError
+    // naming the filter text.
+    std::vector<int> Filter(const QString& expression) const;
+    int FilterCount(const QString& expression) const;
+
+    // The shared cursor that lookups leave on the row they found (-1: none).
+    int Current() const;
+    void SetCurrent(int row) const;
+
+    // Edits, written through to the database and to the rows in memory; errors raise TqxfError.
+    int AppendRow(const QVariantMap& values);  // returns the new row's index
+    void UpdateRow(int row, const QVariantMap& values);
+    void DeleteRow(int row);
+    void DeleteAll();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+}  // namespace qx
