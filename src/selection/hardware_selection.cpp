@@ -87,9 +87,9 @@ bool SelectHardware(TqxfFurnComp& kit) {
 
     // The kits in their slots, then the additional kits.
     if (!kit.ComplectID.isEmpty()) ResolveKit(kit.ComplectID, 0, context, kit.UserHandleHeight, 1);
-    const QString* slots[] = {&kit.HandleID, &kit.HingeID, &kit.LockID, &kit.CylinderID, &kit.DriveID, &kit.LatchID};
+    const QString* kitIds[] = {&kit.HandleID, &kit.HingeID, &kit.LockID, &kit.CylinderID, &kit.DriveID, &kit.LatchID};
     for (int slot = 1; slot <= 6; ++slot)
-        if (!slots[slot - 1]->isEmpty()) ResolveKit(*slots[slot - 1], slot, context, false, 1);
+        if (!kitIds[slot - 1]->isEmpty()) ResolveKit(*kitIds[slot - 1], slot, context, false, 1);
     for (const QString& extra : kit.DopComplects)
         if (!extra.isEmpty()) ResolveKit(extra, 0, context, false, 1);
 
