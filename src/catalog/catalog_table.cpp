@@ -1309,6 +1309,7 @@ QVariant CatalogTable::FieldValue(const QString& column) const {
     if (d->state != DataSetState::Browse && it != d->pending.end()) return it->second;
     if (d->state == DataSetState::Insert) return QVariant();
     d->requireRow(d->current);
+    if (d->cols[size_t(c)].nulls[size_t(d->current)]) return QVariant();
     return d->value(d->current, c);
 }
 

@@ -114,7 +114,7 @@ class CatalogTable {
     // empty table it starts an insert); Insert() starts a new row, posting a pending edit first;
     // SetFieldValue() changes the pending row (TqxfError outside Edit/Insert, or for an
     // engine-numbered column); FieldValue() reads the pending row (the current row's value for
-    // columns not set, empty for a new row); Post() writes the pending row through
+    // columns not set, empty for a new row; a null QVariant for an empty column); Post() writes the pending row through
     // (UpdateRow/AppendRow), makes it current and returns to Browse - on an error the state and the
     // pending values stay; Cancel() drops the pending values. Close() cancels.
     DataSetState State() const;

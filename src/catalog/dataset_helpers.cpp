@@ -51,7 +51,11 @@ void EmptyTableClosed(CatalogTable& table) {
     try {
         table.EmptyTable();
     } catch (...) {
-        table.Open();
+        try {
+            table.Open();
+        } catch (const TqxfError&) {
+            // the emptying error is the one to report
+        }
         throw;
     }
     table.Open();
