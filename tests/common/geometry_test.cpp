@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundCase{-2.7L, -2}, RoundCase{-0.5L, 0}, RoundCase{-12.5L, -12},  // negatives truncate
                       RoundCase{2147483647.0L, 2147483647}, RoundCase{-2147483648.0L, -2147483648}));
 
-TEST(RoundHalfUp, DoubleArgumentsRoundAsTheExtendedOnes) {
+TEST(RoundHalfUp, DoubleArguments) {
     EXPECT_EQ(RoundHalfUp(2.445), 3);
     EXPECT_EQ(RoundHalfUp(2.444), 2);
     EXPECT_EQ(RoundHalfUp(987.4445), 987);
