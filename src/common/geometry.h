@@ -37,12 +37,12 @@ bool LessBy(long double a, long double b);     // a - b <= -0.01
 bool GreaterBy(long double a, long double b);  // b - a <= -0.01
 
 // --- Units ---
-int32_t MmToUnits(long double mm);     // RoundHalfUp(mm * 10)
-int32_t UnitsToMm(long double units);  // RoundHalfUp(units / 10)
-float MmToUnitsF(float mm);            // mm * 10, no rounding
-float UnitsToMmF(float units);         // units / 10, no rounding
-int32_t ScaleToDevice(long double value, long double scale);    // RoundHalfUp(value / scale)
-TIntPoint ScaleToDevice(const TIntPoint& p, long double scale);  // per coordinate
+int32_t MmToUnits(long double mm);                                 // RoundHalfUp(mm * 10)
+int32_t UnitsToMm(long double units);                              // RoundHalfUp(units / 10)
+float MmToUnitsF(float mm);                                        // mm * 10, no rounding
+float UnitsToMmF(float units);                                     // units / 10, no rounding
+int32_t ScaleToDevice(long double value, long double scale);       // RoundHalfUp(value / scale)
+TIntPoint ScaleToDevice(const TIntPoint& p, long double scale);    // per coordinate
 long double ScaleToDeviceF(long double value, long double scale);  // RoundTo1(value / scale)
 TFloatPoint ScaleToDeviceF(const TFloatPoint& p, long double scale);
 
@@ -98,5 +98,9 @@ void DrawSide(QPainter& canvas, const TIntPoint& s, const TIntPoint& e, const QC
               const TFloatPoint& centre);
 // Draws text at position turned by angle degrees (counter-clockwise on screen); returns the rotated extent.
 QSize DrawRotatedText(QPainter& canvas, const TIntPoint& position, const QString& text, long double angle);
+// The same with the reference point of the text chosen by alignment (left/hcenter/right and
+// top/baseline/bottom of the unrotated text); the text turns about position.
+QSize DrawRotatedText(QPainter& canvas, const TIntPoint& position, const QString& text, long double angle,
+                      Qt::Alignment alignment);
 
 }  // namespace qx
