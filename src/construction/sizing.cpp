@@ -9,6 +9,14 @@
 
 namespace qx {
 
+TPainterStateGuard::TPainterStateGuard(QPainter& painter) : painter_(painter) {
+    painter_.save();
+}
+
+TPainterStateGuard::~TPainterStateGuard() {
+    painter_.restore();
+}
+
 int TqxfSizePointList::Add(const TqxfSizePoint& point) {
     if (std::find(points_.begin(), points_.end(), point) != points_.end()) return -1;
     points_.push_back(point);
@@ -48,8 +56,8 @@ QString DimensionText(long double distanceMm) {
 
 void DrawDimension(QPainter& canvas, const TIntPoint& origin, int extension, const QString& caption,
                    const TqxfSizePoint& p, const TqxfSizePoint& q, long double scale, long double angle) {
-    const QPen saved = canvas.pen();
-    QPen pen = saved;
+    const TPainterStateGuard guard(canvas);
+    QPen pen = canvas.pen();
     pen.setWidth(1);
     canvas.setPen(pen);
 
@@ -72,7 +80,6 @@ void DrawDimension(QPainter& canvas, const TIntPoint& origin, int extension, con
     DrawLine(canvas, atE(0, -a), atE(0, 1));
 
     DrawRotatedText(canvas, MidPoint(s, e), text, angle, Qt::AlignHCenter | Qt::AlignBottom);
-    canvas.setPen(saved);
 }
 
 }  // namespace qx

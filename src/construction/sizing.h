@@ -64,6 +64,18 @@ private:
     std::vector<std::unique_ptr<TqxfSizePointList>> chains_;
 };
 
+// Saves the painter's state and restores it when leaving the scope, also on failure.
+class TPainterStateGuard {
+public:
+    explicit TPainterStateGuard(QPainter& painter);
+    ~TPainterStateGuard();
+    TPainterStateGuard(const TPainterStateGuard&) = delete;
+    TPainterStateGuard& operator=(const TPainterStateGuard&) = delete;
+
+private:
+    QPainter& painter_;
+};
+
 // The measured text of a distance in millimetres: "%.1f" with the decimal comma when it has a
 // fractional part, "%.0f" otherwise.
 QString DimensionText(long double distanceMm);
