@@ -7,6 +7,7 @@
 
 #include "construction/construction.h"
 #include "recording_canvas.h"
+#include "support/catalog_fixture.h"
 
 namespace qx {
 namespace {
@@ -194,6 +195,32 @@ TEST(SashDrawing, OpeningMarkersRunFromTheMarkedSideToTheMiddleOfTheRotationSide
         EXPECT_EQ(m.penWidth, 1);
     for (const auto& l : device.recording.lines)
         EXPECT_EQ(l.penWidth, 3);
+}
+
+TEST(SashDrawing, AKitFromTheCatalogDrawsTheMarkersAndSymbolItsSideRowsAndImageGive) {
+    // Side 2 (the arc) tilts to side 4 (the bottom), side 3 (right) turns to side 1 (left).
+    CatalogFixture catalog(
+        QStringLiteral("INSERT INTO FrnComp (ID, Name, Image) VALUES ('ARCH', 'Арка', 3);"
+                       "INSERT INTO FrnSide (ID, Side, OpenMode, RotSide) VALUES ('ARCH', 1, 0, 0), ('ARCH', 2, 1, 4),"
+                       " ('ARCH', 3, 1, 1), ('ARCH', 4, 0, 0);"));
+    auto c = position(kOneSash, {1000, 1500, 7, 500, 0, 500, 500});
+    TFurnChoice choice;
+    choice.ComplectID = QStringLiteral("ARCH");
+    c->Flugel1->ApplyComplect(choice);
+    ASSERT_TRUE(c->Flugel1->FurnComp);
+
+    RecordingDevice device;
+    QPainter canvas(&device);
+    DrawFlugel(canvas, *c->Flugel1, 10);
+    canvas.end();
+    const auto& markers = device.recording.polylines;
+    ASSERT_EQ(markers.size(), 2u);
+    EXPECT_EQ(markers[0].points.toPolygon(), QPolygon({QPoint(0, 500), QPoint(500, 1500), QPoint(1000, 500)}));
+    EXPECT_EQ(markers[1].points.toPolygon(), QPolygon({QPoint(1000, 500), QPoint(0, 1000), QPoint(1000, 1500)}));
+    // Three straight sides, then the double arrow about the box's middle (500, 750).
+    std::vector<QLine> lines = linesOf(device.recording);
+    ASSERT_EQ(lines.size(), 3u + 5);
+    EXPECT_EQ(lines[3], QLine(435, 750, 565, 750));
 }
 
 TEST(SashDrawing, NoMarkersWithoutAKitOrWithARotationSideOutsideTheSash) {
