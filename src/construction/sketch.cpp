@@ -128,6 +128,7 @@ TSketchPlacement DrawSketch(QPainter& canvas, const TqxfConstruction& constructi
 
 QImage RenderSketch(const TqxfConstruction& construction, const QSize& size, TSizeGridOptions options) {
     QImage image(size, QImage::Format_RGB32);
+    if (image.isNull()) return image;  // no pixels to draw on
     image.fill(Qt::white);
     QPainter canvas(&image);
     canvas.setRenderHint(QPainter::Antialiasing);

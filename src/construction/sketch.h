@@ -53,7 +53,8 @@ struct TSketchPlacement {
 TSketchPlacement DrawSketch(QPainter& canvas, const TqxfConstruction& construction, const QRect& area, long double zoom,
                             TSizeGridOptions options, const QPoint& scrollPercent = QPoint());
 
-// The sketch of a position as an image of the given size on a white background.
+// The sketch of a position as an image of the given size on a white background (antialiased, all
+// size-grid options unless given); a null image for an empty size.
 QImage RenderSketch(const TqxfConstruction& construction, const QSize& size,
                     TSizeGridOptions options = kAllSizeGridOptions);
 

@@ -297,6 +297,7 @@ TEST(Sketch, RendersAnImageOnWhiteWithTheSashAndItsDimensions) {
     const QPoint onLeftSide(p.Offset.x(), p.Offset.y() + p.Size.height() / 2);
     EXPECT_LT(image.pixelColor(onLeftSide).lightness(), 64);
     EXPECT_EQ(image.pixelColor(onLeftSide + QPoint(p.Size.width() / 2, 0)), QColor(Qt::white));
+    EXPECT_TRUE(RenderSketch(*c, QSize(0, 300)).isNull());
 }
 
 }  // namespace
