@@ -9,6 +9,7 @@
 #include <limits>
 #include <set>
 
+#include "catalog/lookups.h"
 #include "common/datetime.h"
 #include "common/error.h"
 #include "common/format.h"
@@ -148,11 +149,13 @@ void readHeader(TqxfOrder& order, const SpecObject& h) {
     order.RegDateSet = h.Boolean("RegDateSet", order.RegDateSet);
     order.Created = h.Date("Created", order.Created);
     order.Changed = h.Date("Changed", order.Changed);
+    // A system given without its colours brings its base colours, as a new order's defaults do.
     order.ProfSys = h.Text("ProfSys", order.ProfSys);
-    order.InnerProfColor = h.Text("InnerProfColor", order.InnerProfColor);
-    order.OuterProfColor = h.Text("OuterProfColor", order.OuterProfColor);
+    const QString profColor = h.Has("ProfSys") ? GetSystemBaseColor(order.ProfSys) : QString();
+    order.InnerProfColor = h.Text("InnerProfColor", h.Has("ProfSys") ? profColor : order.InnerProfColor);
+    order.OuterProfColor = h.Text("OuterProfColor", h.Has("ProfSys") ? profColor : order.OuterProfColor);
     order.FurnSys = h.Text("FurnSys", order.FurnSys);
-    order.FurnColor = h.Text("FurnColor", order.FurnColor);
+    order.FurnColor = h.Text("FurnColor", h.Has("FurnSys") ? GetSystemBaseColor(order.FurnSys) : order.FurnColor);
     order.Handle = h.Text("Handle", order.Handle);
     order.Material = static_cast<int32_t>(h.Integer("Material", order.Material));
     order.FalzType = static_cast<int32_t>(h.Integer("FalzType", order.FalzType));
