@@ -2,6 +2,7 @@
 #pragma once
 #include <QSqlDatabase>
 #include <QString>
+#include <memory>
 #include <vector>
 
 #include "catalog/catalog_table.h"
@@ -9,7 +10,7 @@
 namespace qx {
 
 class TDM {
-public:
+  public:
     TDM();
     ~TDM();
     TDM(const TDM&) = delete;
@@ -19,6 +20,11 @@ public:
     // to catalog.sqlite, registry.sqlite and reports.sqlite in the directories (an empty directory
     // leaves its connection closed). Errors raise TqxfError.
     void Connect(const QString& catalogDir, const QString& registryDir, const QString& reportDir);
+    // One connection at a time (Connect runs the three in this order). A directory without its
+    // database file raises TqxfError naming the file; an empty directory closes the connection.
+    void ConnectCatalog(const QString& catalogDir);
+    void ConnectRegistry(const QString& registryDir);
+    void ConnectReport(const QString& reportDir);
     // Opens the catalog tables in the start-up order; a table that fails is reported with
     // OpenDataSet's message and the next is tried. Returns the number of tables that failed.
     int OpenCatalogTables();
@@ -28,6 +34,8 @@ public:
     QSqlDatabase RegistryDb() const;
     QSqlDatabase ReportDb() const;
     const QString& CatalogDir() const;
+    const QString& RegistryDir() const;
+    const QString& ReportDir() const;
 
     CatalogTable T_FrnComp{"FrnComp", "T_FrnComp"};
     CatalogTable T_FrnSet{"FrnSet", "T_FrnSet"};
@@ -53,10 +61,13 @@ public:
     CatalogTable T_StulpList{"ParamList", "T_StulpList"};
     CatalogTable T_OpenList{"ParamList", "T_OpenList"};
 
+    // The order registry table (bound to the registry connection; its window opens it).
+    CatalogTable T_OrderList{"OrderLst", "T_OrderList"};
+
     // The catalog tables in the start-up open order.
     std::vector<CatalogTable*> CatalogTables();
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> d;
 };

@@ -32,8 +32,8 @@ QString GetKitName(const QString& kit);  // raises for a missing kit
 bool TryGetKitName(const QString& kit, QString& name);
 QString GetKitPrintName(const QString& kit, bool& printable);
 int GetKitGroup(const QString& kit);
-int32_t GetKitColor(const QString& kit);  // ScrColor; 16777215 when missing
-int GetKitImage(const QString& kit);      // Image; 0 when missing
+int32_t GetKitColor(const QString& kit);                // ScrColor; 16777215 when missing
+int GetKitImage(const QString& kit);                    // Image; 0 when missing
 int GetSideHandleDirect(const QString& kit, int side);  // FrnSide "ID;Side" HandleDirect; 0 when missing
 
 // --- Systems, colours, keeper systems ---
