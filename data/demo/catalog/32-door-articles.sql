@@ -36,10 +36,10 @@ INSERT INTO FrnArt (ID, CatalogID, Color) VALUES
 
 -- E210 main lock of tilt-and-turn balcony doors by rebate height; the handle sits at 1050 mm.
 INSERT INTO Catalog (ID, "Group", System, Article, ProdArticle, ProdArticle2, UseArticle, Name, ShortName, Unit, Price, PriceGrp, Currency, "Use") VALUES
-  ('DUV-21001', 202, '120', 'ЗДПО-2200', 'DV 210.220', '2102201', 1, 'Запор дверной поворотно-откидной, ВФ 1810-2200, ПР 1050', 'Запор ДПО 2200', 'шт', 19.80, 1, 2, 1),
+  ('DUV-21001', 202, '120', 'ЗДПО-2200', 'DV 210.220', '2102201', 1, 'Запор дверной поворотно-откидной, ВФ 1800-2200, ПР 1050', 'Запор ДПО 2200', 'шт', 19.80, 1, 2, 1),
   ('DUV-21002', 202, '120', 'ЗДПО-2400', 'DV 210.240', '2102401', 1, 'Запор дверной поворотно-откидной, ВФ 2201-2400, ПР 1050', 'Запор ДПО 2400', 'шт', 22.40, 1, 2, 1);
 INSERT INTO FrnArt (ID, CatalogID, FalzLuft, DornMassMin, DornMassMax, FFHMin, FFHMax, HandleHeight) VALUES
-  ('E210', 'DUV-21001', 12, 15, 15, 181, 220, 1050),
+  ('E210', 'DUV-21001', 12, 15, 15, 180, 220, 1050),
   ('E210', 'DUV-21002', 12, 15, 15, 221, 240, 1050);
 INSERT INTO FrnSchl (CatalogID, Item, Number, StulpType, PropKey, ItemSideNo, ItemComplectID) VALUES
   ('DUV-21001', 'E510', 3, 0, 21, 0, ''), ('DUV-21001', 'E530', 3, 6, 22, 0, ''),
