@@ -1,0 +1,93 @@
+// export_fixture.cpp — the shared set-up of the export tests.
+#include "export_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "common/datetime.h"
+#include "common/money.h"
+#include "construction/construction.h"
+#include "construction/flugel.h"
+#include "shell/user_settings.h"
+
+namespace qx {
+
+QString S(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+void ExportTest::SetUp() {
+    ASSERT_TRUE(tmp_.isValid());
+    previousStore_ = qgetenv(kUserSettingsEnv);
+    qputenv(kUserSettingsEnv, QFile::encodeName(storeFile()));
+    previousPaths_ = Paths();
+    Paths().ExportDir = exportDir();
+    catalog_ = std::make_unique<CatalogFixture>(S(kExportCatalog));
+    setup_.Name = S("ООО «Окна»");
+    setup_.INN = S("7701234567");
+    SetSetup(&setup_);
+}
+
+void ExportTest::TearDown() {
+    SetSetup(nullptr);
+    catalog_.reset();
+    Paths() = previousPaths_;
+    qputenv(kUserSettingsEnv, previousStore_);
+}
+
+void ExportTest::AddPosition(TqxfOrder& order, int quantity, const std::vector<LineSpec>& lines) {
+    auto position = order.NewPosition();
+    position->Quantity = quantity;
+    for (const LineSpec& spec : lines) {
+        auto line = std::make_unique<TqxfMatListItem>();
+        line->ID = QString::fromUtf8(spec.ID);
+        line->Number = spec.Number;
+        line->Price = RoundMoney(spec.Price);
+        line->Reserved2 = RoundMoney(spec.Reserved2);
+        line->ListPrice = RoundMoney(spec.Price - spec.Reserved2);
+        position->Flugel1->MatList.push_back(std::move(line));
+    }
+    order.AddPosition(std::move(position));
+}
+
+void ExportTest::BuildSmallOrder(TqxfOrder& order, const std::vector<LineSpec>& extraFirstPosition) {
+    order.No = S("З-15");
+    std::vector<LineSpec> first{{"HINGE-20", 2.5f, 1234.5L}, {"ROD", 0.4f, 3, 0.5L}};
+    first.insert(first.end(), extraFirstPosition.begin(), extraFirstPosition.end());
+    AddPosition(order, 1, first);
+    AddPosition(order, 2, {{"KEEP", 6, 10}, {"DISC", -0.75f, 12.34L}});
+}
+
+TqxfExportParams ExportTest::Params(TExportFormat format) const {
+    TqxfExportParams params;
+    params.FirmID = S("0042");
+    params.FirmName = S("ООО «Окна»");
+    params.OrderNo = 7;
+    params.OrderName = S("З-15");
+    params.OrderList = S("З-15");
+    params.Date = DateFromQt(QDate(2026, 12, 9));
+    params.FileName = ExportFileName(format, params.FirmID, params.OrderNo);
+    return params;
+}
+
+QByteArray ExportTest::ReadFile(const QString& fileName) {
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray ExportTest::Golden(const QString& name) {
+    const QString path = QStringLiteral(QX_TEST_DATA_DIR "/exports/") + name;
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+void ExportTest::WriteFile(const QString& fileName, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(fileName).absolutePath());
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << fileName.toStdString();
+    file.write(bytes);
+}
+
+}  // namespace qx
