@@ -23,7 +23,7 @@ void ExportTest::SetUp() {
     qputenv(kUserSettingsEnv, QFile::encodeName(storeFile()));
     previousPaths_ = Paths();
     Paths().ExportDir = exportDir();
-    catalog_ = std::make_unique<CatalogFixture>(S(kExportCatalog));
+    catalog_ = std::make_unique<CatalogFixture>(QString::fromUtf8(kExportCatalog));
     setup_.Name = S("ООО «Окна»");
     setup_.INN = S("7701234567");
     SetSetup(&setup_);
@@ -34,29 +34,6 @@ void ExportTest::TearDown() {
     catalog_.reset();
     Paths() = previousPaths_;
     qputenv(kUserSettingsEnv, previousStore_);
-}
-
-void ExportTest::AddPosition(TqxfOrder& order, int quantity, const std::vector<LineSpec>& lines) {
-    auto position = order.NewPosition();
-    position->Quantity = quantity;
-    for (const LineSpec& spec : lines) {
-        auto line = std::make_unique<TqxfMatListItem>();
-        line->ID = QString::fromUtf8(spec.ID);
-        line->Number = spec.Number;
-        line->Price = RoundMoney(spec.Price);
-        line->Reserved2 = RoundMoney(spec.Reserved2);
-        line->ListPrice = RoundMoney(spec.Price - spec.Reserved2);
-        position->Flugel1->MatList.push_back(std::move(line));
-    }
-    order.AddPosition(std::move(position));
-}
-
-void ExportTest::BuildSmallOrder(TqxfOrder& order, const std::vector<LineSpec>& extraFirstPosition) {
-    order.No = S("З-15");
-    std::vector<LineSpec> first{{"HINGE-20", 2.5f, 1234.5L}, {"ROD", 0.4f, 3, 0.5L}};
-    first.insert(first.end(), extraFirstPosition.begin(), extraFirstPosition.end());
-    AddPosition(order, 1, first);
-    AddPosition(order, 2, {{"KEEP", 6, 10}, {"DISC", -0.75f, 12.34L}});
 }
 
 TqxfExportParams ExportTest::Params(TExportFormat format) const {
