@@ -22,7 +22,7 @@ const char* const kDeclaration = "<?xml version=\"1.0\"?>\r\n";
 
 void saveFile(const QString& fileName, const QByteArray& bytes) {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) throw TqxfError(file.errorString());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) throw TqxfError(file.errorString());
     if (file.write(bytes) != bytes.size() || !file.commit()) throw TqxfError(file.errorString());
 }
 
