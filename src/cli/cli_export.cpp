@@ -1,4 +1,4 @@
-// cli_export.cpp — quarnix-cli command that writes a supplier request (TBM, Vorne, XML) of an order.
+// cli_export.cpp — quarnix-cli command that writes a supplier request (TBM, Vorne, XML) of an order or a selection.
 #include <QJsonObject>
 #include <memory>
 
@@ -9,6 +9,7 @@
 #include "common/format.h"
 #include "common/messages.h"
 #include "documents/order.h"
+#include "documents/order_selection.h"
 #include "exports/export_params.h"
 #include "exports/tbm_export.h"
 #include "exports/vbh_export.h"
@@ -101,15 +102,16 @@ bool runExport(TExportFormat format, const TqxfExportParams& params, const TMatL
     return RunVbhExport(params, materials);
 }
 
-QX_CLI_COMMAND(ExportRequest, "export",
-               "tbm|vorne|xml --order FILE [--firm-id X] [--firm-name Y] [--request-no N] [--request-name S] "
-               "[--order-list S] [--comment S] [--date дд.мм.гггг] [--out FILE] [--upload] [--yes]",
-               "файл заявки поставщику (\"ТБМ Навигатор\", \"Ворне Бела\", XML) по материалам заказа; "
-               "не заданные параметры берутся, как их предлагает диалог, и запоминаются, как после OK; "
-               "--upload: отправить XML на FTP (по умолчанию настройка ftpUpload); --yes: переписать файл") {
+QX_CLI_COMMAND(
+    ExportRequest, "export",
+    "tbm|vorne|xml (--order FILE | --selection FILE) [--firm-id X] [--firm-name Y] [--request-no N] [--request-name S] "
+    "[--order-list S] [--comment S] [--date дд.мм.гггг] [--out FILE] [--upload] [--yes]",
+    "файл заявки поставщику (\"ТБМ Навигатор\", \"Ворне Бела\", XML) по материалам заказа или выборки; "
+    "не заданные параметры берутся, как их предлагает диалог, и запоминаются, как после OK; "
+    "--upload: отправить XML на FTP (по умолчанию настройка ftpUpload); --yes: переписать файл") {
     const CliArgs args(ctx.Args,
-                       {"--order", "--firm-id", "--firm-name", "--request-no", "--request-name", "--order-list",
-                        "--comment", "--date", "--out"},
+                       {"--order", "--selection", "--firm-id", "--firm-name", "--request-no", "--request-name",
+                        "--order-list", "--comment", "--date", "--out"},
                        {"--upload", "--yes"});
     args.ExpectPositional(1, QString::fromUtf8("формат (tbm, vorne или xml)"));
     const TExportFormat format = parseFormat(args.Positional().front());
@@ -117,18 +119,24 @@ QX_CLI_COMMAND(ExportRequest, "export",
         refuseOptions(args, {"--request-name"}, formatName(format));
     else
         refuseOptions(args, {"--order-list", "--comment", "--upload"}, formatName(format));
-    const QString orderFile = args.Required("--order");
+    if (args.Has("--order") == args.Has("--selection"))
+        throw CliUsageError(QString::fromUtf8("Укажите один из параметров --order или --selection"));
+    const bool isSelection = args.Has("--selection");
+    const QString documentFile = args.Required(isSelection ? "--selection" : "--order");
     // --yes also after the command: the overwrite question is answered OK.
     if (args.Has("--yes"))
         if (auto* console = dynamic_cast<ConsoleMessageHandler*>(&CurrentMessageHandler())) console->setAnswerYes(true);
 
     ExportEnvironment environment(ctx);
     TqxfOrder order;
+    TqxfOrderSelection selection;
     bool converted = false;
-    if (!order.LoadFromFile(orderFile, &converted)) return kExitFailed;
-    TqxfExportParams params = ProposeExportParams(format, order.No);
+    if (isSelection ? !selection.LoadFromFile(documentFile, &converted) : !order.LoadFromFile(documentFile, &converted))
+        return kExitFailed;
+    TqxfExportParams params = ProposeExportParams(format, isSelection ? selection.No : order.No);
     applyOptions(args, format, params);
-    if (!runExport(format, params, OrderMaterials(order))) return kExitFailed;
+    if (!runExport(format, params, isSelection ? SelectionMaterials(selection) : OrderMaterials(order)))
+        return kExitFailed;
     if (ctx.Options.Json)
         ctx.PrintJson(QJsonObject{{"Format", formatName(format)},
                                   {"FileName", params.FileName},

@@ -9,6 +9,7 @@
 #include "common/format.h"
 #include "common/messages.h"
 #include "documents/order.h"
+#include "documents/order_selection.h"
 #include "shell/paths.h"
 #include "shell/setup.h"
 #include "shell/user_settings.h"
@@ -32,6 +33,10 @@ int32_t nextOrderNo(int32_t stored) {
 
 TMatListBuilder OrderMaterials(const TqxfOrder& order) {
     return [&order](TqxfMatList& list) { order.CollectOrderMaterials(&list); };
+}
+
+TMatListBuilder SelectionMaterials(const TqxfOrderSelection& selection) {
+    return [&selection](TqxfMatList& list) { selection.CollectSelMaterials(&list); };
 }
 
 QString ExportParamsKey(TExportFormat format) {

@@ -12,6 +12,7 @@
 namespace qx {
 
 class TqxfOrder;
+class TqxfOrderSelection;
 
 enum class TExportFormat { TBM, Vorne, VBH };
 
@@ -41,6 +42,9 @@ using TMatListBuilder = std::function<void(TqxfMatList&)>;
 
 // The order's material list as exports take it: the included positions, merged, in the order collected.
 TMatListBuilder OrderMaterials(const TqxfOrder& order);
+// The selection's material list as exports take it: the included lines' positions, merged, sorted
+// by article and priced afresh in the selection's currency and rates.
+TMatListBuilder SelectionMaterials(const TqxfOrderSelection& selection);
 
 // The user's key of the format's values.
 QString ExportParamsKey(TExportFormat format);

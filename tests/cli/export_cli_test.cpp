@@ -7,6 +7,7 @@
 #include "common/codec.h"
 #include "documents/order.h"
 #include "documents/order_file.h"
+#include "documents/order_selection.h"
 #include "exports/export_data.h"
 #include "support/catalog_fixture.h"
 
@@ -96,6 +97,27 @@ TEST_F(ExportCliTest, WritesTheXmlDocumentWithTheGivenFields) {
     EXPECT_EQ(readFile(out), expected);
 }
 
+TEST_F(ExportCliTest, ASelectionIsExportedUnderItsNumber) {
+    TqxfOrderSelection selection;
+    selection.No = U("В-3");
+    selection.Currencies = {{1, 1.0f}};
+    selection.Currency = 1;
+    ASSERT_TRUE(selection.AddOrderFile(orderFile()));
+    ASSERT_TRUE(selection.SaveToFile(dir("sel.qfs370")));
+
+    CliResult r = exportWith({"tbm", "--selection", dir("sel.qfs370")});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err.toStdString();
+    const QByteArray tbm = readFile(exported("Z00000001.txt"));
+    EXPECT_TRUE(tbm.contains(ToCp1251(U("\r\n                    Название В-3\r\n")))) << tbm.toStdString();
+    // Sorted by article: DISC first.
+    EXPECT_TRUE(tbm.contains(ToCp1251(U("-\r\nD-2             Скидка на комплект")))) << tbm.toStdString();
+
+    r = exportWith({"xml", "--selection", dir("sel.qfs370")});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err.toStdString();
+    EXPECT_EQ(r.Out, exported("Z77012345670001.xml") + "\n");
+    EXPECT_TRUE(readFile(exported("Z77012345670001.xml")).contains(U("OrderList=\"В-3\"").toUtf8()));
+}
+
 TEST_F(ExportCliTest, AMissingArticleFailsWithTheSystemsMessage) {
     TqxfOrder order;
     BuildSmallExportOrder(order, {{"GHOST", 1, 5}});
@@ -111,6 +133,7 @@ TEST_F(ExportCliTest, WrongUsageEndsWithStatusTwo) {
     const QList<QStringList> calls{
         {"pdf", "--order", orderFile()},
         {"tbm"},
+        {"tbm", "--order", orderFile(), "--selection", orderFile()},
         {"tbm", "--order", orderFile(), "--comment", "x"},
         {"vorne", "--order", orderFile(), "--upload"},
         {"xml", "--order", orderFile(), "--request-name", "x"},

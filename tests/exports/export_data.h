@@ -13,14 +13,18 @@ namespace qx {
 
 // HINGE-20 has a 20-character second maker article; ROD has a three-character unit and a first
 // maker article with blanks around it; KEEP has only a second maker article, a name longer than
-// the name column and a six-character unit; DISC has a name with blanks around it.
+// the name column and a six-character unit; DISC has a name with blanks around it. The catalog's
+// prices (currency 1, rate 1) are the order's list prices.
 inline const char* const kExportCatalog = R"(
-INSERT INTO Catalog (ID, ProdArticle, ProdArticle2, Name, Unit)
-  VALUES ('HINGE-20', 'VB-HINGE', 'ABCDEFGHIJKLMNOPQRST', 'Петля верхняя', 'шт');
-INSERT INTO Catalog (ID, ProdArticle, ProdArticle2, Name, Unit) VALUES ('ROD', '  R 1200  ', NULL, 'Тяга', 'м.п');
-INSERT INTO Catalog (ID, ProdArticle, ProdArticle2, Name, Unit)
-  VALUES ('KEEP', '', 'K2', 'Ответная планка с очень длинным наименованием для обрезки', 'компл.');
-INSERT INTO Catalog (ID, ProdArticle, ProdArticle2, Name, Unit) VALUES ('DISC', 'D-1', 'D-2', ' Скидка на комплект ', 'шт');
+INSERT INTO Currency (ID, Name, Value) VALUES (1, 'Рубль', 1);
+INSERT INTO Catalog (ID, ProdArticle, ProdArticle2, Name, Unit, Price, Currency)
+  VALUES ('HINGE-20', 'VB-HINGE', 'ABCDEFGHIJKLMNOPQRST', 'Петля верхняя', 'шт', 1234.5, 1);
+INSERT INTO Catalog (ID, ProdArticle, ProdArticle2, Name, Unit, Price, Currency)
+  VALUES ('ROD', '  R 1200  ', NULL, 'Тяга', 'м.п', 2.5, 1);
+INSERT INTO Catalog (ID, ProdArticle, ProdArticle2, Name, Unit, Price, Currency)
+  VALUES ('KEEP', '', 'K2', 'Ответная планка с очень длинным наименованием для обрезки', 'компл.', 10, 1);
+INSERT INTO Catalog (ID, ProdArticle, ProdArticle2, Name, Unit, Price, Currency)
+  VALUES ('DISC', 'D-1', 'D-2', ' Скидка на комплект ', 'шт', 12.34, 1);
 )";
 
 // One material line as a sash carries it (ListPrice = Price - Reserved2); Cost follows when the
@@ -32,9 +36,10 @@ struct LineSpec {
     long double Reserved2 = 0;
 };
 
-// A position with one sash carrying the lines, appended to the order.
+// A position with one sash carrying the lines, appended to the order and numbered after its place.
 inline void AddExportPosition(TqxfOrder& order, int quantity, const std::vector<LineSpec>& lines) {
     auto position = order.NewPosition();
+    position->PosNo = QString::number(order.Count() + 1);
     position->Quantity = quantity;
     for (const LineSpec& spec : lines) {
         auto line = std::make_unique<TqxfMatListItem>();

@@ -9,6 +9,7 @@
 #include "common/money.h"
 #include "construction/construction.h"
 #include "construction/flugel.h"
+#include "documents/order_file.h"
 #include "shell/user_settings.h"
 
 namespace qx {
@@ -23,6 +24,7 @@ void ExportTest::SetUp() {
     qputenv(kUserSettingsEnv, QFile::encodeName(storeFile()));
     previousPaths_ = Paths();
     Paths().ExportDir = exportDir();
+    Paths().OrdersDir = dir("Orders");
     catalog_ = std::make_unique<CatalogFixture>(QString::fromUtf8(kExportCatalog));
     setup_.Name = S("ООО «Окна»");
     setup_.INN = S("7701234567");
@@ -34,6 +36,18 @@ void ExportTest::TearDown() {
     catalog_.reset();
     Paths() = previousPaths_;
     qputenv(kUserSettingsEnv, previousStore_);
+}
+
+void ExportTest::BuildSelection(TqxfOrderSelection& selection) {
+    TqxfOrder order;
+    BuildSmallOrder(order);
+    ASSERT_TRUE(QDir().mkpath(dir("Orders")));
+    ASSERT_TRUE(SaveOrderToFile(order, dir("Orders/small.qfo370")));
+    selection.No = S("В-3");
+    selection.Currencies = {{1, 1.0f}};
+    selection.Currency = 1;
+    ASSERT_TRUE(selection.AddOrderFile(dir("Orders/small.qfo370")));
+    ASSERT_EQ(selection.Count(), 2);
 }
 
 TqxfExportParams ExportTest::Params(TExportFormat format) const {

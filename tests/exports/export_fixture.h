@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "documents/order.h"
+#include "documents/order_selection.h"
 #include "exports/export_data.h"
 #include "exports/export_params.h"
 #include "shell/paths.h"
@@ -27,6 +28,9 @@ protected:
     static void BuildSmallOrder(TqxfOrder& order, const std::vector<LineSpec>& extraFirstPosition = {}) {
         BuildSmallExportOrder(order, extraFirstPosition);
     }
+    // Selection "В-3" in currency 1 at rate 1 with the two positions of the small order, saved as
+    // an order file in the orders folder.
+    void BuildSelection(TqxfOrderSelection& selection);
     // Head data of request 7 of customer 0042, dated 09.12.2026, file in the export folder.
     TqxfExportParams Params(TExportFormat format) const;
 

@@ -3,6 +3,7 @@
 
 #include <QFile>
 
+#include "common/codec.h"
 #include "common/error.h"
 #include "common/format.h"
 #include "export_fixture.h"
@@ -95,6 +96,27 @@ TEST_F(TbmExport, MissingFoldersAreCreatedAndAFileThatCannotBeCreatedIsReported)
         << errors[0].toStdString();
     EXPECT_GT(errors[0].size(),
               (S("Ошибка записи данных в файл экспорта ТБМ Навигатор ") + params.FileName).size() + 3);
+}
+
+TEST_F(TbmExport, ASelectionWritesItsLinesSortedByArticleUnderItsNumber) {
+    TqxfOrderSelection selection;
+    BuildSelection(selection);
+    TqxfExportParams params = ProposeExportParams(TExportFormat::TBM, selection.No);
+    params.FirmID = "0042";
+    params.OrderNo = 7;
+    params.Date = Params(TExportFormat::TBM).Date;
+
+    EXPECT_TRUE(RunTbmExport(params, SelectionMaterials(selection)));
+
+    // The order's file with the selection's number and its lines in article order.
+    QList<QByteArray> lines = Golden("tbm_order.txt").split('\n');
+    lines[3].replace(ToCp1251(S("З-15")), ToCp1251(S("В-3")));
+    const QList<QByteArray> collected = lines.mid(8, 4);  // HINGE-20, ROD, KEEP, DISC
+    const QList<QByteArray> sorted{collected[3], collected[0], collected[2], collected[1]};
+    for (int i = 0; i < 4; ++i)
+        lines[8 + i] = sorted[i];
+    EXPECT_EQ(ReadFile(params.FileName), lines.join('\n'));
+    EXPECT_TRUE(messages().texts(MessageKind::Error).isEmpty()) << messages().lastText().toStdString();
 }
 
 }  // namespace

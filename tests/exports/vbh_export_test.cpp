@@ -95,5 +95,26 @@ TEST_F(VbhExport, DecliningTheOverwriteKeepsTheFile) {
               QStringList{S("Файл [") + params.FileName + S("] уже существует!\r\nПереписать?")});
 }
 
+TEST_F(VbhExport, ASelectionGivesItsNumberAsOrderListAndItsLinesInArticleOrder) {
+    TqxfOrderSelection selection;
+    BuildSelection(selection);
+    const TqxfExportParams proposed = ProposeExportParams(TExportFormat::VBH, selection.No);
+    EXPECT_EQ(proposed.OrderList, S("В-3"));
+
+    EXPECT_TRUE(RunVbhExport(proposed, SelectionMaterials(selection)));
+
+    QXmlStreamReader xml(ReadFile(proposed.FileName));
+    QStringList articles;
+    QString orderList;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QLatin1String("Property")) orderList = xml.attributes().value("OrderList").toString();
+        if (xml.name() == QLatin1String("Item")) articles << xml.attributes().value("Article3").toString();
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(orderList, S("В-3"));
+    EXPECT_EQ(articles, QStringList({"DISC", "HINGE-20", "KEEP", "ROD"}));
+}
+
 }  // namespace
 }  // namespace qx

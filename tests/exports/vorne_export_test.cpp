@@ -52,5 +52,22 @@ TEST_F(VorneExport, AMissingArticleIsReportedWithTheVorneText) {
     EXPECT_EQ(file.count('\n'), 9);
 }
 
+TEST_F(VorneExport, ASelectionIsPricedAfreshInItsOwnCurrency) {
+    TqxfOrderSelection selection;
+    BuildSelection(selection);
+    selection.Currencies = {{1, 2.0f}, {2, 1.0f}};
+    selection.Currency = 2;  // the catalog's prices of currency 1 at twice the rate
+    const TqxfExportParams params = Params(TExportFormat::Vorne);
+
+    EXPECT_TRUE(RunVorneExport(params, SelectionMaterials(selection)));
+
+    const QList<QByteArray> lines = ReadFile(params.FileName).split('\n');
+    ASSERT_EQ(lines.size(), 16);  // 15 lines, each ended by CR LF
+    // ROD: 0.4 m at 5 (3 in the order), its discount kept from the order's line.
+    EXPECT_EQ(lines[11].mid(77), "           5,0000           0,5000           5,0000           2,0000\r");
+    EXPECT_TRUE(lines[8].startsWith("D-1 ")) << lines[8].toStdString();
+    EXPECT_TRUE(lines[11].startsWith("R 1200 ")) << lines[11].toStdString();
+}
+
 }  // namespace
 }  // namespace qx
