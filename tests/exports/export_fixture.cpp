@@ -5,10 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "common/datetime.h"
-#include "common/money.h"
-#include "construction/construction.h"
-#include "construction/flugel.h"
 #include "documents/order_file.h"
 #include "shell/user_settings.h"
 
