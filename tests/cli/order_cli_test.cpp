@@ -201,7 +201,7 @@ TEST_F(OrderCliTest, RecalcPricesInTheOrdersOwnRatesUntilItTakesTheCurrentOnes) 
 
 TEST_F(OrderCliTest, AnOlderFileIsConvertedOnlyWithYes) {
     // Positions without hardware have the same image under the stamp of the day before.
-    writeFile(dir("plain.json"), R"({"header": {"No": "P"}, "positions": [{"W": 700}, {"Figure": 1}]})");
+    writeFile(dir("plain.json"), R"({"header": {"No": "P", "Currency": 2}, "positions": [{"W": 700}, {"Figure": 1}]})");
     CliResult r = order({"build", dir("plain.json"), "-o", dir("old.qfo")});
     ASSERT_EQ(r.ExitCode, 0) << r.Err.toStdString();
     QByteArray bytes = readFile(dir("old.qfo"));
@@ -229,7 +229,7 @@ TEST_F(OrderCliTest, FailuresExitWith1AndTheMessageAndLeaveTheFilesAlone) {
     const Case cases[] = {
         {R"({"header": {"No": "1"}, "positions": [)", "Ошибка: Ошибка разбора JSON:"},
         {R"({"header": {"Nо": "1"}})", "Ошибка: Неизвестное поле [header.Nо] в описании заказа!"},
-        {R"({"positions": [{"PosNo": "7", "W": "wide"}]})",
+        {R"({"header": {"Currency": 2}, "positions": [{"PosNo": "7", "W": "wide"}]})",
          "Ошибка: Поле [positions[0].W] должно быть числом!\n[Позиция: 7]"},
         {R"({"header": {"Currency": 2, "FalzType": 100, "DornType": 200, "StulpType": 300, "OpenType": 400},
             "positions": [{"Sashes": [{"ComplectID": "K1", "HandleID": "G1"}]},
