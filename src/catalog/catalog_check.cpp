@@ -129,7 +129,13 @@ public:
         const bool own = upper == QLatin1String("FL") || upper == QLatin1String("FFL") ||
                          upper == QLatin1String("FG") || upper == QLatin1String("FFG");
         const bool partner = upper == QLatin1String("FGA") || upper == QLatin1String("FFGA");
-        if (!own && !partner) return false;
+        if (!own && !partner) {
+            // The evaluator's own functions stay; any other name a sash answers with 0.
+            if (IsBuiltinFunction(name)) return false;
+            if (!UnknownFunctions.contains(name)) UnknownFunctions << name;
+            result = ExprValue::Number(0);
+            return true;
+        }
         const long double n = args.value(0).toNumber();
         const int limit = partner ? kPartnerSides : sides_;
         if (n < 1 || n > limit) {
@@ -141,6 +147,7 @@ public:
     }
 
     QStringList UnknownNames;
+    QStringList UnknownFunctions;
     QStringList SideFaults;
 
 private:
@@ -817,12 +824,14 @@ private:
         try {
             expression.Evaluate(probe);
         } catch (const TqxfError& e) {
-            if (e.message().startsWith(QStringLiteral("Неизвестная функция")) ||
-                e.message().startsWith(QStringLiteral("Неверное число аргументов")))
+            if (e.message().startsWith(QStringLiteral("Неверное число аргументов")))
                 error(table, kit, element, QString(),
                       Format("формула длины [%s]: %s, подбор завершится ошибкой", formula, e.message()));
             // Other faults depend on the sizes the probe made up.
         }
+        for (const QString& name : probe.UnknownFunctions)
+            warning(table, kit, element, QString(),
+                    Format("формула длины [%s]: функция [%s] неизвестна и всегда равна 0", formula, name));
         for (const QString& name : probe.UnknownNames)
             warning(table, kit, element, QString(),
                     Format("формула длины [%s]: переменная [%s] неизвестна и всегда равна 0", formula, name));
