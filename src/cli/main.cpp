@@ -1,17 +1,32 @@
-// main.cpp — quarnix-cli: the engine's command-line front end.
+// main.cpp — quarnix-cli: the engine's command-line front end; the commands register themselves.
 #include <QCoreApplication>
-#include <QTextStream>
-#include <cstdio>
+#include <QJsonObject>
 
+#include "cli/cli_command.h"
 #include "common/version.h"
+
+namespace qx::cli {
+namespace {
+
+QX_CLI_COMMAND(ShowVersion, "version", "", "версия программы (также --version)") {
+    CliArgs(ctx.Args, {}).ExpectPositional(0);
+    if (ctx.Options.Json)
+        ctx.PrintJson(QJsonObject{{"Version", GetExeVersion()}});
+    else
+        ctx.Print(QStringLiteral("Quarnix ФУРНИТУРА %1").arg(GetExeVersion()));
+    return kExitDone;
+}
+
+QX_CLI_COMMAND(ShowHelp, "help", "", "эта справка (также --help)") {
+    CliArgs(ctx.Args, {}).ExpectPositional(0);
+    ctx.Print(UsageText().trimmed());
+    return kExitDone;
+}
+
+}  // namespace
+}  // namespace qx::cli
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() >= 2 && (args[1] == QLatin1String("--version") || args[1] == QLatin1String("version"))) {
-        std::printf("Quarnix ФУРНИТУРА %s\n", qx::GetExeVersion().toUtf8().constData());
-        return 0;
-    }
-    std::fprintf(stderr, "Использование: quarnix-cli --version\n");
-    return 2;
+    return qx::cli::RunCli(app.arguments());
 }

@@ -36,7 +36,7 @@ class ExpressionNode;
 
 // The arguments of a function call, evaluated only when the function asks for them.
 class ExprArgs {
-  public:
+public:
     virtual ~ExprArgs() = default;
     virtual int count() const = 0;
     virtual QString source(int i) const = 0;   // the argument's expression text as written
@@ -47,7 +47,7 @@ class ExprArgs {
 
 // Resolves names. Names reach the context as written; contexts compare as they need.
 class ExpressionContext {
-  public:
+public:
     virtual ~ExpressionContext() = default;
     // true and a value when the context knows the variable
     virtual bool Variable(const QString& name, ExprValue& value) = 0;
@@ -58,7 +58,7 @@ class ExpressionContext {
 
 // A parsed expression. Parse raises TqxfError naming the expression and the fault.
 class Expression {
-  public:
+public:
     Expression();
     ~Expression();
     Expression(Expression&&) noexcept;
@@ -73,10 +73,13 @@ class Expression {
     ExprValue Evaluate(ExpressionContext& context) const;
     const QString& text() const { return text_; }
 
-  private:
+private:
     QString text_;
     std::shared_ptr<const ExpressionNode> root_;
 };
+
+// Whether a function name (any letter case) is one of the built-in functions.
+bool IsBuiltinFunction(const QString& name);
 
 // Parses and evaluates in one step.
 ExprValue EvaluateExpression(const QString& text, ExpressionContext& context);

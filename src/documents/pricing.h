@@ -19,7 +19,8 @@ void WriteCurrencyItem(TSpecStream& stream, const TqxfCurrencyItem& item);
 void ReadCurrencyItem(TSpecStream& stream, TqxfCurrencyItem& item);
 
 // The amount in source currency converted with the rates of `rates` into the currency of target
-// rate `targetRate`; a target rate of 0 raises "Значение текущей валюты = 0!".
+// rate `targetRate`; a target rate of 0 raises "Значение текущей валюты = 0!", a source currency
+// without a rate in the list raises rather than pricing with the rate -1.
 Money ConvertPrice(const TqxfCurrencyList* rates, int32_t sourceCurrency, Money targetRate, Money amount);
 // The same in the pricing context of the settings.
 Money ConvertPrice(int32_t sourceCurrency, Money targetRate, Money amount);
