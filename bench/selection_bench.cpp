@@ -52,7 +52,7 @@ QString kitCatalog() {
                            "%5, %6, %7, 12, 15, 15, '%8', 3);")
                            .arg(element)
                            .arg(a)
-                           .arg(QLatin1String(colour))
+                           .arg(QLatin1String(kind == 3 ? colour : ""))
                            .arg(low)
                            .arg(high)
                            .arg(low * 10)
@@ -66,7 +66,7 @@ QString kitCatalog() {
         sql << QStringLiteral(
                    "INSERT INTO FrnSet (ID, Item, Number, Condition, Side1No, FFHMin, FFHMax, ScaleCondition, "
                    "ScaleStart, ScaleStep, ScaleNum, UseLen, LenFormula, MinLen, PropKey, Required, Note) VALUES "
-                   "('K1', '%1', 1, %2, 1, 40, 180, %3, 80, 50, 1, %4, 'FFH - 130', 100, %5, 1, 'основной');")
+                   "('K1', '%1', 1, %2, 1, 40, 180, %3, 80, 50, 1, %4, 'FRH - 130', 100, %5, 1, 'основной');")
                    .arg(element)
                    .arg(condition)
                    .arg(e % 7 == 0 ? 2 : 0)
@@ -114,11 +114,11 @@ QString kitCatalog() {
     return sql.join(QLatin1Char('\n'));
 }
 
-// 100 000 article rows of 5 000 other elements.
+// 100 000 article rows of 5 000 other elements (row numbers given: no numbering trigger runs).
 const char* const kPadding =
-    "INSERT INTO FrnArt (ID, CatalogID, FFHMin, FFHMax, FalzLuft, Color) "
+    "INSERT INTO FrnArt (ID, CatalogID, Key, FFHMin, FFHMax, FalzLuft, Color) "
     "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100000) "
-    "SELECT 'PAD' || (i % 5000), 'PADART' || i, 0, 9999, 12, '' FROM n;";
+    "SELECT 'PAD' || (i % 5000), 'PADART' || i, 1000000 + i, 0, 9999, 12, '' FROM n;";
 
 class Catalog {
   public:

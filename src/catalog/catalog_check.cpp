@@ -129,7 +129,13 @@ public:
         const bool own = upper == QLatin1String("FL") || upper == QLatin1String("FFL") ||
                          upper == QLatin1String("FG") || upper == QLatin1String("FFG");
         const bool partner = upper == QLatin1String("FGA") || upper == QLatin1String("FFGA");
-        if (!own && !partner) return false;
+        if (!own && !partner) {
+            // The evaluator's own functions stay; any other name a sash answers with 0.
+            if (IsBuiltinFunction(name)) return false;
+            if (!UnknownFunctions.contains(name)) UnknownFunctions << name;
+            result = ExprValue::Number(0);
+            return true;
+        }
         const long double n = args.value(0).toNumber();
         const int limit = partner ? kPartnerSides : sides_;
         if (n < 1 || n > limit) {
@@ -141,6 +147,7 @@ public:
     }
 
     QStringList UnknownNames;
+    QStringList UnknownFunctions;
     QStringList SideFaults;
 
 private:
@@ -166,6 +173,7 @@ public:
         checkCoversAndAccessories();
         checkCatalog();
         checkProperties();
+        checkUnofferedRestrictions();
         return std::move(findings_);
     }
 
@@ -184,6 +192,8 @@ private:
     QSet<int> priceGroups_;
     QHash<int, QSet<int>> propertySets_;
     QSet<int> propertyValues_;
+    QSet<int> defaultValues_;                 // values some option set shows first (Default = 1)
+    QHash<int, QString> propertyGroupNames_;  // group (tens of value IDs) -> SysProp GroupName
     std::vector<Rebate> rebates_;
     std::vector<double> backsets_;
     QSet<int> mullionTypes_;
@@ -235,10 +245,14 @@ private:
         }
         for (int r = 0; r < dm_.T_PriceGrp.RowCount(); ++r)
             priceGroups_.insert(integer(dm_.T_PriceGrp, r, "GroupID"));
-        for (int r = 0; r < dm_.T_FrnProp.RowCount(); ++r)
+        for (int r = 0; r < dm_.T_FrnProp.RowCount(); ++r) {
             propertySets_[integer(dm_.T_FrnProp, r, "PropKey")].insert(integer(dm_.T_FrnProp, r, "ID"));
-        for (int r = 0; r < dm_.T_SysProp.RowCount(); ++r)
+            if (integer(dm_.T_FrnProp, r, "Default") == 1) defaultValues_.insert(integer(dm_.T_FrnProp, r, "ID"));
+        }
+        for (int r = 0; r < dm_.T_SysProp.RowCount(); ++r) {
             propertyValues_.insert(integer(dm_.T_SysProp, r, "ID"));
+            propertyGroupNames_.insert(integer(dm_.T_SysProp, r, "ID") / 10 * 10, text(dm_.T_SysProp, r, "GroupName"));
+        }
         for (int r = 0; r < dm_.T_FalzList.RowCount(); ++r)
             rebates_.push_back({integer(dm_.T_FalzList, r, "FalzLuft"), integer(dm_.T_FalzList, r, "FalzSize"),
                                 integer(dm_.T_FalzList, r, "FalzPos")});
@@ -810,12 +824,14 @@ private:
         try {
             expression.Evaluate(probe);
         } catch (const TqxfError& e) {
-            if (e.message().startsWith(QStringLiteral("Неизвестная функция")) ||
-                e.message().startsWith(QStringLiteral("Неверное число аргументов")))
+            if (e.message().startsWith(QStringLiteral("Неверное число аргументов")))
                 error(table, kit, element, QString(),
                       Format("формула длины [%s]: %s, подбор завершится ошибкой", formula, e.message()));
             // Other faults depend on the sizes the probe made up.
         }
+        for (const QString& name : probe.UnknownFunctions)
+            warning(table, kit, element, QString(),
+                    Format("формула длины [%s]: функция [%s] неизвестна и всегда равна 0", formula, name));
         for (const QString& name : probe.UnknownNames)
             warning(table, kit, element, QString(),
                     Format("формула длины [%s]: переменная [%s] неизвестна и всегда равна 0", formula, name));
@@ -944,6 +960,106 @@ private:
                 error(QStringLiteral("FrnProp"), QString(), QString(), QString(),
                       Format("набор свойств PropKey %d: значение %d отсутствует в SysProp и не может быть выбрано",
                              integer(t, r, "PropKey"), value));
+        }
+    }
+
+    // --- restrictions by properties the kit does not offer ---
+
+    // The properties (value groups) a property set speaks of.
+    QSet<int> groupsOf(int propKey) const {
+        QSet<int> groups;
+        for (int v : propertySets_.value(propKey))
+            groups.insert(v / 10 * 10);
+        return groups;
+    }
+
+    // A row restricted by a property that the kit does not offer passes for every sash of that kit:
+    // a sash has a value only for the properties its kit offers. That is harmless when the row is
+    // meant for the property's default value (standard keepers where "no burglar resistance" is
+    // the default), and a fault when it is meant for other values only.
+    void checkOffered(const QString& table, const QString& kit, const QString& element, const QString& article,
+                      int propKey, QSet<QString>& reported) {
+        if (propKey == 0 || !propertySets_.contains(propKey) || !kits_.contains(kit)) return;
+        const QSet<int> offered = groupsOf(kits_[kit].PropKey);
+        QList<int> groups = groupsOf(propKey).values();
+        std::sort(groups.begin(), groups.end());
+        const QSet<int> values = propertySets_.value(propKey);
+        for (int g : groups) {
+            if (offered.contains(g)) continue;
+            if (std::any_of(values.begin(), values.end(),
+                            [&](int v) { return v / 10 * 10 == g && defaultValues_.contains(v); }))
+                continue;
+            const QString key = QStringList{table, kit, element, article, QString::number(g)}.join(QLatin1Char('|'));
+            if (reported.contains(key)) continue;
+            reported.insert(key);
+            const QString name = propertyGroupNames_.value(g, QString::number(g));
+            warning(table, kit, element, article,
+                    Format("ограничение по свойству «%s» (PropKey %d) не действует: комплект не предлагает это "
+                           "свойство, и строка, предназначенная не для его значения по умолчанию, применяется всегда",
+                           name, propKey));
+        }
+    }
+
+    void checkUnofferedRestrictions() {
+        QSet<QString> reported;
+        // Which kits use each composite element, and which main kits can bring each article.
+        QHash<QString, QSet<QString>> kitsOfComposite;
+        QHash<QString, QSet<QString>> mainKitsOfArticle;
+        auto addArticlesOf = [&](const QString& element, const QString& kit) {
+            for (const ArticleRow& a : articleRows_.value(element))
+                mainKitsOfArticle[a.CatalogID].insert(kit);
+        };
+        const CatalogTable& set = dm_.T_FrnSet;
+        for (int r = 0; r < set.RowCount(); ++r) {
+            const QString kit = text(set, r, "ID");
+            const QString element = text(set, r, "Item");
+            checkOffered(QStringLiteral("FrnSet"), kit, element, QString(), integer(set, r, "PropKey"), reported);
+            kitsOfComposite[element].insert(kit);
+            if (!kits_.contains(kit) || !isMainKitGroup(kits_[kit].Group)) continue;
+            addArticlesOf(element, kit);
+            const CatalogTable& parts = dm_.T_FrnItoI;
+            for (int p = 0; p < parts.RowCount(); ++p)
+                if (text(parts, p, "ID") == element) addArticlesOf(text(parts, p, "Item"), kit);
+        }
+        const CatalogTable& parts = dm_.T_FrnItoI;
+        for (int r = 0; r < parts.RowCount(); ++r)
+            for (const QString& kit : kitsOfComposite.value(text(parts, r, "ID")))
+                checkOffered(QStringLiteral("FrnItoI"), kit, text(parts, r, "Item"), QString(),
+                             integer(parts, r, "PropKey"), reported);
+        // Keepers, covers and accessories belong to the kit of the item that brought them.
+        const CatalogTable& keepers = dm_.T_FrnSchl;
+        for (int r = 0; r < keepers.RowCount(); ++r)
+            for (const QString& kit : mainKitsOfArticle.value(text(keepers, r, "CatalogID")))
+                addArticlesOf(text(keepers, r, "Item"), kit);
+        for (const CatalogTable* t : {&dm_.T_FrnAbd, &dm_.T_FrnDop})
+            for (int r = 0; r < t->RowCount(); ++r)
+                for (const QString& kit : mainKitsOfArticle.value(text(*t, r, "CatalogID")))
+                    mainKitsOfArticle[text(*t, r, "AccessoryID")].insert(kit);
+        struct Rows {
+            const CatalogTable* Table;
+            QString Name;
+            const char* Element;
+        };
+        for (const Rows& rows : {Rows{&keepers, QStringLiteral("FrnSchl"), "Item"},
+                                 Rows{&dm_.T_FrnDop, QStringLiteral("FrnDop"), "AccessoryID"}}) {
+            const CatalogTable& t = *rows.Table;
+            for (int r = 0; r < t.RowCount(); ++r) {
+                const QString source = text(t, r, "CatalogID");
+                const QString onlyKit = text(t, r, "ItemComplectID");
+                const QString what = text(t, r, rows.Element);
+                const int mullion = integer(t, r, "StulpType");
+                for (const QString& kit : mainKitsOfArticle.value(source)) {
+                    if (!onlyKit.isEmpty() && onlyKit != kit) continue;
+                    // A single sash has the mullion type 6, a sash of two any other type.
+                    const bool single = kits_[kit].SubGroup == 0;
+                    if (mullion != 0 &&
+                        (single ? mullion != kSingleSashMullionType : mullion == kSingleSashMullionType))
+                        continue;
+                    const bool isKeeper = rows.Name == QLatin1String("FrnSchl");
+                    checkOffered(rows.Name, kit, isKeeper ? what : QString(), isKeeper ? source : what,
+                                 integer(t, r, "PropKey"), reported);
+                }
+            }
         }
     }
 };

@@ -94,8 +94,14 @@ int reportSaved(const CliContext& ctx, const TqxfOrder& order, const QString& fi
 
 // --- The readable summary ---
 
+// A quantity as the summary shows it: at most three decimals (millimetres of a length in metres).
 QString numberText(float value) {
-    return QString::number(SingleToJson(value).toDouble(), 'g', 10).replace(QLatin1Char('.'), QLatin1Char(','));
+    QString text = QString::number(static_cast<double>(value), 'f', 3);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.'))) text.chop(1);
+    if (text == QLatin1String("-0")) text = QStringLiteral("0");
+    return text.replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
 // Columns padded to their widest cell; numeric columns right-aligned.

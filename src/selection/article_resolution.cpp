@@ -64,19 +64,16 @@ void appendClause(QString& filter, const char* first, const char* next, const A&
     filter += FormatDot(QLatin1String(filter.isEmpty() ? first : next), args...);
 }
 
-}  // namespace
-
-TArticleFilter BuildArticleFilter(const TArticleRequest& r, const TElementFlags& flags) {
-    TArticleFilter out;
-    QString& f = out.Filter;
+// The range clause of the computation principle followed by the attribute clauses: everything of
+// an article filter but the element and colour clauses.
+QString rangeAndAttributes(const TArticleRequest& r, const TElementFlags& flags) {
+    QString f;
     switch (r.Condition) {
         case 1:
             f = FormatDot("FFBMin <= %d and FFBMax >= %d ", r.FFB, r.FFB);
-            out.HandleValue = r.WidthMm;
             break;
         case 2:
             f = FormatDot("FFHMin <= %d and FFHMax >= %d ", r.FFH, r.FFH);
-            out.HandleValue = r.HeightMm;
             break;
         case 3:
             f = FormatDot("FFBMin <= %d and FFBMax >= %d and FFHMin <= %d and FFHMax >= %d ", r.FFB, r.FFB, r.FFH,
@@ -84,16 +81,13 @@ TArticleFilter BuildArticleFilter(const TArticleRequest& r, const TElementFlags&
             break;
         case 4:
             f = FormatDot("FFL1Min <= %.0f and FFL1Max >= %.0f ", r.L1, r.L1);
-            out.HandleValue = r.L1;
             break;
         case 5:
             f = FormatDot("FFL2Min <= %.0f and FFL2Max >= %.0f ", r.L2, r.L2);
-            out.HandleValue = r.L2;
             break;
         case 6:
             f = FormatDot("FFL1Min <= %.0f and FFL1Max >= %.0f and FFL2Min <= %.0f and FFL2Max >= %.0f ", r.L1, r.L1,
                           r.L2, r.L2);
-            out.HandleValue = r.L1;
             break;
         case 7:
             f = FormatDot("FFAMin <= %.2f and FFAMax >= %.2f ", r.Angle, r.Angle);
@@ -128,19 +122,79 @@ TArticleFilter BuildArticleFilter(const TArticleRequest& r, const TElementFlags&
     if (flags.CheckProfWidth)
         appendClause(f, "ProfWidthMin <= %.0f and ProfWidthMax >= %.0f ",
                      " and ProfWidthMin <= %.0f and ProfWidthMax >= %.0f ", r.ProfWidth, r.ProfWidth);
-    if (flags.HasProfSys) {
-        if (r.KeeperSystem.isEmpty())
-            throw TqxfError(Format("Для комплекта фурнитуры [%s]\r\nне указана система ответных планок!", r.OwnerName));
-        appendClause(f, "ProfSys = '%s' ", "and ProfSys = '%s' ", r.KeeperSystem);
-    }
+    if (flags.HasProfSys) appendClause(f, "ProfSys = '%s' ", "and ProfSys = '%s' ", r.KeeperSystem);
     if (flags.CheckStulpType) appendClause(f, "StulpType = %d ", "and StulpType = %d ", r.StulpType);
     if (flags.CheckDirect)
         appendClause(f, "(Direct = %d or Direct = %d) ", "and (Direct = %d or Direct = %d) ", 3, r.Direct);
-    appendClause(f, "ID='%s' ", "and ID='%s' ", r.Element);
+    return f;
+}
+
+// Everything the range and attribute clauses depend on. The rules of a sash repeat few of these, so
+// their texts are kept (a pure function of the key) instead of being formatted again.
+struct ClauseKey {
+    int32_t Condition, FFB, FFH;
+    long double L1, L2, Angle, R1, R2;
+    TSashParams Params;
+    double Weight, ProfWidth;
+    QString KeeperSystem;
+    int32_t StulpType, Direct;
+    TElementFlags Flags;
+    bool operator==(const ClauseKey&) const = default;
+};
+
+const QString& cachedRangeAndAttributes(const TArticleRequest& r, const TElementFlags& flags) {
+    struct Entry {
+        ClauseKey Key;
+        QString Text;
+    };
+    thread_local std::vector<Entry> entries;
+    TElementFlags attributes = flags;
+    attributes.HasColor = false;
+    ClauseKey key{r.Condition, r.FFB,    r.FFH,       r.L1,           r.L2,        r.Angle,  r.R1,      r.R2,
+                  r.Params,    r.Weight, r.ProfWidth, r.KeeperSystem, r.StulpType, r.Direct, attributes};
+    for (const Entry& e : entries)
+        if (e.Key == key) return e.Text;
+    if (entries.size() >= 256) entries.clear();
+    QString text = rangeAndAttributes(r, attributes);
+    entries.push_back(Entry{std::move(key), std::move(text)});
+    return entries.back().Text;
+}
+
+// The value a handle height in the middle is half of.
+long double handleValue(const TArticleRequest& r) {
+    switch (r.Condition) {
+        case 1:
+            return r.WidthMm;
+        case 2:
+            return r.HeightMm;
+        case 4:
+        case 6:
+            return r.L1;
+        case 5:
+            return r.L2;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+TArticleFilter BuildArticleFilter(const TArticleRequest& r, const TElementFlags& flags) {
+    if (flags.HasProfSys && r.KeeperSystem.isEmpty())
+        throw TqxfError(Format("Для комплекта фурнитуры [%s]\r\nне указана система ответных планок!", r.OwnerName));
+    TArticleFilter out;
+    out.HandleValue = handleValue(r);
+    const QString& head = cachedRangeAndAttributes(r, flags);
+    QString& f = out.Filter;
+    f.reserve(head.size() + r.Element.size() + r.Color.size() + 40);
+    f += head;
+    f += head.isEmpty() ? QLatin1String("ID='") : QLatin1String("and ID='");
+    f += r.Element;
+    f += QLatin1String("' ");
 
     if (flags.HasColor) {
         out.ColorlessFilter = f + QLatin1String("and Color = '' ");
-        f += FormatDot("and Color = '%s' ", r.Color);
+        f += QLatin1String("and Color = '") + r.Color + QLatin1String("' ");
     }
     return out;
 }

@@ -48,6 +48,7 @@ struct TElementFlags {
     bool CheckStulpType = false;
     bool CheckDirect = false;
     bool HasColor = false;
+    friend bool operator==(const TElementFlags&, const TElementFlags&) = default;
 };
 
 // The article filter of an element: the full text, the text for articles of every colour (used when

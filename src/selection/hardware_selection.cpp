@@ -25,6 +25,13 @@ namespace {
 
 const char* const kMainKitColumns[] = {"Direct"};
 
+// The bytes of an article code in Windows-1251; codes of ASCII characters are their own bytes.
+QByteArray codeBytes(const QString& code) {
+    for (QChar c : code)
+        if (c.unicode() >= 0x80) return ToCp1251(code);
+    return code.toLatin1();
+}
+
 // Drops the items of count 0 and orders the rest by article code, byte by byte in Windows-1251.
 void tidyItems(TqxfFurnComp& kit) {
     auto& items = kit.Items;
@@ -32,11 +39,10 @@ void tidyItems(TqxfFurnComp& kit) {
     std::vector<std::pair<QByteArray, std::unique_ptr<TqxfFurnItem>>> keyed;
     keyed.reserve(items.size());
     for (auto& item : items)
-        keyed.emplace_back(ToCp1251(item->Article), std::move(item));
+        keyed.emplace_back(codeBytes(item->Article), std::move(item));
     std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
-        return std::lexicographical_compare(
-            a.first.begin(), a.first.end(), b.first.begin(), b.first.end(),
-            [](char x, char y) { return static_cast<unsigned char>(x) < static_cast<unsigned char>(y); });
+        // QByteArray compares as unsigned bytes.
+        return a.first < b.first;
     });
     for (size_t i = 0; i < keyed.size(); ++i)
         items[i] = std::move(keyed[i].second);

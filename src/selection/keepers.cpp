@@ -27,12 +27,21 @@ const char* const kElementColumns[] = {"CommonGrp"};
 
 const QString kCatalogIdColumn = QStringLiteral("CatalogID");
 
-// Rows of an article whose mullion type is t or 0, side the item's or 0, kit the item's or any.
+// Rows of an article whose mullion type is t or 0, side the item's or 0, kit the item's or any:
+// "CatalogID = '%s' and (StulpType=%d or StulpType=%d) and (ItemSideNo=%d or ItemSideNo=%d) and
+// (ItemComplectID='%s' or ItemComplectID='%s')" with the article, t, 0, the side, 0, the kit and ''.
 QString rowsOfItem(const TqxfFurnItem& item, int mullionType) {
-    return FormatDot(
-        "CatalogID = '%s' and (StulpType=%d or StulpType=%d) and (ItemSideNo=%d or ItemSideNo=%d) and "
-        "(ItemComplectID='%s' or ItemComplectID='%s')",
-        item.Article, mullionType, 0, item.SideNo, 0, item.ComplectID, QString());
+    return QLatin1String("CatalogID = '") + item.Article + QLatin1String("' and (StulpType=") +
+           QString::number(mullionType) + QLatin1String(" or StulpType=0) and (ItemSideNo=") +
+           QString::number(item.SideNo) + QLatin1String(" or ItemSideNo=0) and (ItemComplectID='") + item.ComplectID +
+           QLatin1String("' or ItemComplectID='')");
+}
+
+// Covers of an article in a colour ('' for the colourless ones) on the item's side or side 0:
+// "CatalogID = '%s' and Color='%s' and (ItemSideNo=%d or ItemSideNo=%d)".
+QString coversOfItem(const TqxfFurnItem& item, const QString& colour) {
+    return QLatin1String("CatalogID = '") + item.Article + QLatin1String("' and Color='") + colour +
+           QLatin1String("' and (ItemSideNo=") + QString::number(item.SideNo) + QLatin1String(" or ItemSideNo=0)");
 }
 
 // An added item counts the row's number per piece of the item that brought it and inherits its
@@ -102,13 +111,9 @@ void AddCovers(const TSelectionContext& context) {
         const TqxfFurnItem& item = kit.Item(i);
         if (covers.Locate(kCatalogIdColumn, QVariantList{item.Article}) < 0) continue;
         const int* c = context.Columns.Resolve(covers, kCoverColumns, kCoverColumnCount);
-        std::vector<int> rows =
-            covers.Filter(FormatDot("CatalogID = '%s' and Color='%s' and (ItemSideNo=%d or ItemSideNo=%d)",
-                                    item.Article, kit.Color, item.SideNo, 0));
+        std::vector<int> rows = covers.Filter(coversOfItem(item, kit.Color));
         // Covers for any colour serve only when the kit's colour has none.
-        if (rows.empty())
-            rows = covers.Filter(FormatDot("CatalogID = '%s' and Color='' and (ItemSideNo=%d or ItemSideNo=%d)",
-                                           item.Article, item.SideNo, 0));
+        if (rows.empty()) rows = covers.Filter(coversOfItem(item, QString()));
         for (int row : rows) {
             const QString cover = covers.Text(row, c[kCoverAccessoryID]);
             const QString origin = context.KeepSeparate ? Format("%s -> Артикул:%s", item.Origin, cover) : QString();

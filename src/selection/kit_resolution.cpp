@@ -3,6 +3,7 @@
 
 #include <QStringView>
 #include <QVariantList>
+#include <algorithm>
 
 #include "catalog/catalog_table.h"
 #include "catalog/data_module.h"
@@ -346,10 +347,13 @@ int32_t KitRules::quantity() {
         default:
             break;
     }
-    return ScaledQuantity(static_cast<int32_t>(scaleCondition), value, text(kScaleScheme),
-                          static_cast<int32_t>(integer(kScaleStep)), static_cast<int32_t>(integer(kScaleStart)),
-                          static_cast<int32_t>(integer(kScaleNum)), static_cast<int32_t>(integer(kNumber)), name_,
-                          elementName());
+    const QString scheme = text(kScaleScheme);
+    const int32_t step = static_cast<int32_t>(integer(kScaleStep));
+    // The element's name is looked up only for the message that needs it.
+    const bool zeroStep = scaleCondition >= 1 && scaleCondition <= 4 && scheme.isEmpty() && step < 1;
+    return ScaledQuantity(static_cast<int32_t>(scaleCondition), value, scheme, step,
+                          static_cast<int32_t>(integer(kScaleStart)), static_cast<int32_t>(integer(kScaleNum)),
+                          static_cast<int32_t>(integer(kNumber)), name_, zeroStep ? elementName() : QString());
 }
 
 void KitRules::Resolve(int row) {
@@ -455,11 +459,22 @@ void KitRules::Resolve(int row) {
 const int* TColumnCache::Resolve(const CatalogTable& table, const char* const* names, int count) {
     for (const Entry& e : entries_)
         if (e.Table == &table && e.Names == names) return e.Columns.data();
+    // Column names are found in lower case; the lowered texts of a name list are made once.
+    thread_local std::vector<std::pair<const char* const*, std::vector<QString>>> lowered;
+    auto it = std::find_if(lowered.begin(), lowered.end(), [&](const auto& l) { return l.first == names; });
+    if (it == lowered.end()) {
+        std::vector<QString> texts;
+        for (int i = 0; i < count; ++i)
+            texts.push_back(QString::fromLatin1(names[i]).toLower());
+        lowered.emplace_back(names, std::move(texts));
+        it = std::prev(lowered.end());
+    }
     Entry entry{&table, names, std::vector<int>(count)};
     for (int i = 0; i < count; ++i) {
-        const QString name = QString::fromLatin1(names[i]);
-        const int column = table.ColumnIndex(name);
-        if (column < 0) throw TqxfError(Format("В таблице [%s] отсутствует поле [%s]!", table.Name(), name));
+        const int column = table.ColumnIndex(it->second[i]);
+        if (column < 0)
+            throw TqxfError(
+                Format("В таблице [%s] отсутствует поле [%s]!", table.Name(), QString::fromLatin1(names[i])));
         entry.Columns[i] = column;
     }
     entries_.push_back(std::move(entry));

@@ -19,6 +19,7 @@ struct TSashParams {
     int32_t FalzPos = 0;
     float DornMass = 0;
     uint8_t OpenType = 0;  // 1 and 2 (a T-shaped sash) have meanings for the rules
+    friend bool operator==(const TSashParams&, const TSashParams&) = default;
 };
 
 // Positions of the columns a selection run reads, found once per table and run, so that the rules

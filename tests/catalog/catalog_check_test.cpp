@@ -169,10 +169,22 @@ INSTANTIATE_TEST_SUITE_P(
                    "FrnSet", "K", "M", "", "PropKey 11"},
         BrokenCase{"PropertyValueMissing", "DELETE FROM SysProp WHERE ID = 111;", TCheckSeverity::Error, "FrnProp", "",
                    "", "", "значение 111"},
+        BrokenCase{"RuleRestrictedByAPropertyTheKitDoesNotOffer",
+                   "INSERT INTO FrnSet (ID, Item, PropKey, Number, Required) VALUES ('H', 'R', 11, 1, 1);",
+                   TCheckSeverity::Warning, "FrnSet", "H", "R", "", "«Микро» (PropKey 11) не действует"},
+        BrokenCase{"AccessoryRestrictedByAPropertyTheKitDoesNotOffer",
+                   "INSERT INTO SysProp (ID, GroupName, ValueName) VALUES (130, 'Детский замок', 'Нет'),"
+                   " (131, 'Детский замок', 'Да');"
+                   "INSERT INTO FrnProp (PropKey, ID) VALUES (13, 131);"
+                   "INSERT INTO FrnDop (CatalogID, AccessoryID, Number, PropKey) VALUES ('A-G1', 'A-M', 1, 13);",
+                   TCheckSeverity::Warning, "FrnDop", "K", "", "A-M", "«Детский замок» (PropKey 13)"},
         BrokenCase{"FormulaThatDoesNotParse", "UPDATE FrnSet SET LenFormula = 'FL(2) -' WHERE Item = 'R';",
                    TCheckSeverity::Error, "FrnSet", "K", "R", "", "не разбирается"},
         BrokenCase{"FormulaWithAnUnknownFunction", "UPDATE FrnSet SET LenFormula = 'FX(2) - 180' WHERE Item = 'R';",
-                   TCheckSeverity::Error, "FrnSet", "K", "R", "", "Неизвестная функция [FX]"},
+                   TCheckSeverity::Warning, "FrnSet", "K", "R", "", "функция [FX] неизвестна"},
+        BrokenCase{"FormulaWithTheWrongNumberOfArguments",
+                   "UPDATE FrnSet SET LenFormula = 'Sqrt(FL(2), 2) - 180' WHERE Item = 'R';", TCheckSeverity::Error,
+                   "FrnSet", "K", "R", "", "Неверное число аргументов"},
         BrokenCase{"FormulaHeightWithALatinH", "UPDATE FrnSet SET LenFormula = 'FFH - 180' WHERE Item = 'R';",
                    TCheckSeverity::Warning, "FrnSet", "K", "R", "", "переменная [FFH] неизвестна"},
         BrokenCase{"FormulaSideBeyondTheKit", "UPDATE FrnSet SET LenFormula = 'FL(7) - 180' WHERE Item = 'R';",

@@ -1,6 +1,7 @@
 // demo_catalog_test.cpp — the built-in demo catalog loads on the schema and answers like a
 // supplier's catalog; a demo directory is written whole or not at all; the demo orders cover
-// every figure.
+// every figure and build with hardware on every sash, priced in every demo currency, with sane
+// material lists; the demo settings point at demo codes.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -16,6 +17,12 @@
 #include "catalog/demo_catalog.h"
 #include "catalog/lookups.h"
 #include "common/error.h"
+#include "construction/construction.h"
+#include "construction/flugel.h"
+#include "construction/furn_comp.h"
+#include "documents/order.h"
+#include "documents/order_json.h"
+#include "shell/ini_file.h"
 #include "support/catalog_fixture.h"
 
 using namespace qx;
@@ -130,4 +137,123 @@ TEST(DemoCatalog, AFailureHalfWayTakesBackWhatWasWritten) {
     EXPECT_THROW(CreateDemoCatalog(dir), TqxfError);
     EXPECT_FALSE(QFile::exists(QDir(dir).filePath(QStringLiteral("catalog.sqlite"))));
     EXPECT_FALSE(QFile::exists(QDir(dir).filePath(QStringLiteral("QXFurniture.ini"))));
+}
+
+namespace {
+
+// The demo catalog, loaded once for the order tests.
+class DemoOrders : public ::testing::TestWithParam<std::string> {
+protected:
+    static void SetUpTestSuite() { catalog_ = new CatalogFixture(DemoCatalogSql()); }
+    static void TearDownTestSuite() {
+        delete catalog_;
+        catalog_ = nullptr;
+    }
+    void SetUp() override {
+        SetDM(&catalog_->dm());
+        catalog_->Messages.clear();
+    }
+    static CatalogFixture* catalog_;
+
+    static QByteArray orderFile(const std::string& name) {
+        for (const auto& [file, bytes] : DemoOrderFiles())
+            if (file.toStdString() == name) return bytes;
+        return QByteArray();
+    }
+};
+CatalogFixture* DemoOrders::catalog_ = nullptr;
+
+std::vector<std::string> demoOrderNames() {
+    std::vector<std::string> names;
+    for (const auto& [file, bytes] : DemoOrderFiles())
+        names.push_back(file.toStdString());
+    return names;
+}
+
+}  // namespace
+
+TEST_P(DemoOrders, BuildWithHardwareOnEverySashPricedInEveryCurrency) {
+    const CatalogTable& articles = catalog_->dm().T_Catalog;
+    for (int currency : {1, 2, 3}) {
+        SCOPED_TRACE("currency " + std::to_string(currency));
+        QJsonObject spec = ParseOrderSpec(orderFile(GetParam()));
+        QJsonObject header = spec[QStringLiteral("header")].toObject();
+        header[QStringLiteral("Currency")] = currency;
+        spec[QStringLiteral("header")] = header;
+
+        TqxfOrder order;
+        try {
+            BuildOrderFromSpec(order, spec);
+        } catch (const TqxfError& e) {
+            FAIL() << e.message().toStdString();
+        }
+        // Every article is found without asking: the demo offers no alternatives to choose from.
+        EXPECT_TRUE(catalog_->Messages.Choices.empty());
+        EXPECT_TRUE(catalog_->Messages.Records.empty()) << catalog_->Messages.lastText().toStdString();
+        ASSERT_GT(order.Count(), 0);
+
+        for (int i = 0; i < order.Count(); ++i) {
+            const TqxfConstruction& position = *order.Positions(i);
+            SCOPED_TRACE("position " + position.PosNo.toStdString());
+            EXPECT_GT(position.Price, Money());
+            for (const TqxfFlugel* sash : {position.Flugel1.get(), position.Flugel2.get()}) {
+                if (!sash || !sash->Exists()) continue;
+                ASSERT_NE(sash->FurnComp, nullptr) << "a sash without hardware";
+                ASSERT_GT(sash->FurnComp->ItemCount(), 0);
+                for (const auto& item : sash->FurnComp->Items) {
+                    SCOPED_TRACE(item->Article.toStdString());
+                    EXPECT_GT(item->Count, 0);
+                    const int row = articles.Locate(QStringLiteral("ID"), {item->Article});
+                    ASSERT_GE(row, 0);
+                    const QString unit = articles.Text(row, QStringLiteral("Unit"));
+                    if (item->Length > 0) {
+                        EXPECT_EQ(unit, QStringLiteral("м"));
+                        EXPECT_GE(item->Length, articles.Int(row, QStringLiteral("MinLength")));
+                        EXPECT_LE(item->Length, articles.Int(row, QStringLiteral("MaxLength")));
+                    } else {
+                        EXPECT_EQ(unit, QStringLiteral("шт"));
+                    }
+                }
+                ASSERT_EQ(sash->MatList.size(), size_t(sash->FurnComp->ItemCount()));
+                for (const auto& line : sash->MatList) {
+                    SCOPED_TRACE(line->ID.toStdString());
+                    EXPECT_GT(line->Number, 0.0f);
+                    EXPECT_GT(line->Price, Money());
+                    EXPECT_GT(line->Cost, Money());
+                }
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Demo, DemoOrders, ::testing::ValuesIn(demoOrderNames()),
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                             std::string name;
+                             for (char c : info.param)
+                                 if (std::isalnum(static_cast<unsigned char>(c))) name += c;
+                             return name;
+                         });
+
+TEST(DemoCatalog, SettingsPointAtDemoCodes) {
+    QTemporaryDir tmp;
+    const TDemoCatalogFiles files = CreateDemoCatalog(tmp.path());
+    CatalogFixture catalog(DemoCatalogSql());
+    const IniFile ini(files.SettingsFile);
+    const QString defaults = QStringLiteral("Defaults");
+    EXPECT_FALSE(ini.ReadString(QStringLiteral("Firm"), QStringLiteral("Name"), QString()).isEmpty());
+    EXPECT_EQ(GetSystemGroup(ini.ReadString(defaults, QStringLiteral("DefFurnSys"), QString()), false), 110);
+    EXPECT_FALSE(GetKeeperSystemName(ini.ReadString(defaults, QStringLiteral("DefProfSys"), QString())).isEmpty());
+    EXPECT_FALSE(GetColorName(ini.ReadString(defaults, QStringLiteral("DefFurnColor"), QString())).isEmpty());
+    EXPECT_FALSE(GetColorName(ini.ReadString(defaults, QStringLiteral("DefInnerProfColor"), QString())).isEmpty());
+    EXPECT_TRUE(KitExists(ini.ReadString(defaults, QStringLiteral("DefHandle"), QString())));
+    EXPECT_NO_THROW(GetFalzParams(ini.ReadInteger(defaults, QStringLiteral("DefFalzType"), 0), false));
+    EXPECT_NO_THROW(GetDornMass(ini.ReadInteger(defaults, QStringLiteral("DefDornType"), 0), false));
+    EXPECT_NO_THROW(GetStulpType(ini.ReadInteger(defaults, QStringLiteral("DefStulpFalzType"), 0), false));
+    EXPECT_NO_THROW(GetOpenType(ini.ReadInteger(defaults, QStringLiteral("DefFlugelType"), 0), false));
+    EXPECT_GE(catalog.dm().T_Material.Locate(QStringLiteral("ID"),
+                                             {ini.ReadInteger(defaults, QStringLiteral("DefMaterial"), 0)}),
+              0);
+    EXPECT_EQ(GetCurrencyName(ini.ReadInteger(QStringLiteral("Money"), QStringLiteral("CurCurrency"), 0)),
+              QStringLiteral("RUB"));
+    EXPECT_DOUBLE_EQ(ini.ReadFloat(QStringLiteral("Tax"), QStringLiteral("NDSTax"), 0), 20.0);
 }

@@ -131,7 +131,8 @@ TEST(Keepers, LaterPassesVisitWhatEarlierPassesAdded) {
     SelectionFixture f(QString::fromUtf8(kGear) + keeperElement("S", 0, "S-12") + keeperElement("T", 0, "T-12") + R"(
         INSERT INTO FrnSchl (CatalogID, Item, Number, StulpType, ItemSideNo, ItemComplectID)
             VALUES ('G-1', 'S', 1, 0, 0, ''), ('S-12', 'T', 1, 0, 0, '');
-        INSERT INTO FrnAbd (CatalogID, Color, AccessoryID, Number, ItemSideNo) VALUES ('S-12', '', 'CAP', 2, 0);
+        INSERT INTO FrnAbd (CatalogID, Color, AccessoryID, Number, ItemSideNo)
+            VALUES ('S-12', '', 'CAP', 2, 0), ('CAP', '', 'CAP-OF-CAP', 1, 0);
         INSERT INTO FrnDop (CatalogID, AccessoryID, Number, StulpType, ItemSideNo, ItemComplectID)
             VALUES ('CAP', 'SCREW', 2, 0, 0, ''), ('S-12', 'SCREW', 1, 0, 0, ''), ('SCREW', 'NUT', 1, 0, 0, '');)");
     EXPECT_EQ(SelectionFixture::Items(f.Select(f.Window(800, 1400))),

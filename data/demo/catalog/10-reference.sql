@@ -95,16 +95,20 @@ INSERT INTO SysProp (ID, GroupName, ValueName, Printable, "Use", PrintName) VALU
   (160, 'Ключи к цилиндру',   '3 ключа',   0, 1, ''),
   (161, 'Ключи к цилиндру',   '5 ключей',  1, 1, 'Цилиндр с 5 ключами');
 
--- Property sets. The sets 1-3, 30 and 45 are the options a kit offers (FrnComp.PropKey; Default
+-- Property sets. The sets 1-4, 30 and 45 are the options a kit offers (FrnComp.PropKey; Default
 -- marks the value shown first); the others restrict a rule, keeper or accessory to the sashes
--- whose chosen values they list.
+-- whose chosen values they list. A restriction takes effect only where the kit offers the
+-- property: a sash without a value of a property passes every restriction on it, so rows
+-- restricted by a property are reached only from kits that offer it.
 INSERT INTO FrnProp (PropKey, ID, "Default") VALUES
   -- options of single-sash window kits and balcony doors
   (1, 110, 1), (1, 111, 0), (1, 120, 1), (1, 121, 0), (1, 122, 0), (1, 130, 1), (1, 131, 0),
   -- options of the active sash of two-sash windows
-  (2, 110, 1), (2, 111, 0),
+  (2, 110, 1), (2, 111, 0), (2, 130, 1), (2, 131, 0),
   -- options of entrance doors
   (3, 120, 1), (3, 121, 0), (3, 122, 0),
+  -- options of arched and shaped sashes: burglar-resistant keepers
+  (4, 120, 1), (4, 121, 0), (4, 122, 0),
   -- options of the window handle (kit slot 1)
   (30, 140, 1), (30, 141, 0),
   -- options of the cylinder (kit slot 4)

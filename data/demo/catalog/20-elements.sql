@@ -35,6 +35,7 @@ INSERT INTO FrnItem (ID, Name, HasDornMass, HasProfSys, CheckWeight, HasColor, H
   ('E190', 'Цапфа грибковая',                            0,   0,  0,  0,  0,   0,   0,  0,    0, 0,    0,  0,   0),
   ('E191', 'Защита от высверливания',                    0,   0,  0,  0,  0,   0,   0,  0,    0, 0,    0,  0,   0),
   ('E198', 'Комплект крепежа',                           0,   0,  0,  0,  0,   0,   0,  0,    0, 0,    0,  1,   0),
+  ('E199', 'Комплект крепежа противовзломный',           0,   0,  0,  0,  0,   0,   0,  0,    0, 0,    0,  1,   0),
   ('E210', 'Запор дверной поворотно-откидной',           1,   0,  0,  0,  1,   0,   0,  0,    0, 0,    0,  0,   0),
   ('E230', 'Ограничитель открывания дверной',            0,   0,  0,  0,  0,   0,   0,  0,    0, 0,    0,  0,   0),
   ('E235', 'Порог дверной алюминиевый',                  0,   0,  0,  0,  0,   0,   0,  0,    0, 0,    0,  0,   0),
@@ -87,10 +88,11 @@ INSERT INTO FrnItem (ID, Name, HasDornMass, HasProfSys, CheckWeight, HasColor, H
 -- Composite elements.
 -- E165 (bottom hinge) has an article of its own and brings its support with it; the part takes
 -- the hinge's side number (ItemSideNo 0).
--- E198 (fastener set) is virtual: only its parts are fitted. Hardened screws come only with the
--- burglar-resistant options (property set 22).
+-- E198 (fastener set) and E199 (burglar-resistant fastener set) are virtual: only their parts are
+-- fitted. The hardened screws of E199 come only with the options RC1 and RC2 (property set 22);
+-- E199 is used only in kits that offer burglar resistance, so a sash always has a value of it.
 INSERT INTO FrnItoI (ID, Item, PropKey, Number, StulpType, ColorCondition, Required, AlertIfNoArt, Note, ItemSideNo) VALUES
   ('E165', 'E168', 0,  1,  0, 0, 1, '', '', 0),
   ('E198', 'E801', 0,  12, 0, 0, 1, '', '', 0),
   ('E198', 'E802', 0,  8,  0, 0, 1, '', '', 0),
-  ('E198', 'E803', 22, 6,  0, 0, 1, 'Для противовзломного исполнения не найдены закаленные шурупы!', '', 0);
+  ('E199', 'E803', 22, 6,  0, 0, 1, 'Для противовзломного исполнения не найдены закаленные шурупы!', '', 0);

@@ -52,10 +52,10 @@ INSERT INTO FrnArt (ID, CatalogID, FalzLuft, DornMassMin, DornMassMax, FFL1Min, 
   ('E115', 'DUV-11503', 12, 15, 15, 1001, 1600, 0),
   ('E115', 'DUV-11504', 12, 15, 15, 1601, 2500, 0);
 INSERT INTO FrnSchl (CatalogID, Item, Number, StulpType, PropKey, ItemSideNo, ItemComplectID) VALUES
-  ('DUV-11501', 'E510', 1, 0, 0, 0, ''),
-  ('DUV-11502', 'E510', 1, 0, 0, 0, ''),
-  ('DUV-11503', 'E510', 2, 0, 0, 0, ''),
-  ('DUV-11504', 'E510', 2, 0, 0, 0, '');
+  ('DUV-11501', 'E510', 1, 0, 21, 0, ''), ('DUV-11501', 'E530', 1, 6, 22, 0, ''),
+  ('DUV-11502', 'E510', 1, 0, 21, 0, ''), ('DUV-11502', 'E530', 1, 6, 22, 0, ''),
+  ('DUV-11503', 'E510', 2, 0, 21, 0, ''), ('DUV-11503', 'E530', 2, 6, 22, 0, ''),
+  ('DUV-11504', 'E510', 2, 0, 21, 0, ''), ('DUV-11504', 'E530', 2, 6, 22, 0, '');
 
 -- E120 corner drive (rebate air gap 12). Its keeper depends on the hardware system: the window
 -- keeper belongs to system group 110, the door keeper with a roller to group 120.
@@ -256,7 +256,7 @@ INSERT INTO FrnArt (ID, CatalogID, FalzLuft, FFAMin, FFAMax) VALUES
   ('E450', 'DUV-45002', 0,  45.01, 70),
   ('E455', 'DUV-45501', 0,  0,     0);
 INSERT INTO FrnSchl (CatalogID, Item, Number, StulpType, PropKey, ItemSideNo, ItemComplectID) VALUES
-  ('DUV-44001', 'E510', 1, 0, 0, 0, ''),
+  ('DUV-44001', 'E510', 1, 0, 21, 0, ''), ('DUV-44001', 'E530', 1, 6, 22, 0, ''),
   ('DUV-45001', 'E520', 1, 0, 0, 0, ''),
   ('DUV-45002', 'E520', 1, 0, 0, 0, '');
 
