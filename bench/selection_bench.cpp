@@ -121,7 +121,7 @@ const char* const kPadding =
     "SELECT 'PAD' || (i % 5000), 'PADART' || i, 1000000 + i, 0, 9999, 12, '' FROM n;";
 
 class Catalog {
-  public:
+public:
     explicit Catalog(bool padded) {
         CreateDatabase(DatabaseKind::Catalog, dir_.path());
         dm_.Connect(dir_.path(), QString(), QString());
@@ -132,7 +132,7 @@ class Catalog {
     }
     ~Catalog() { SetDM(nullptr); }
 
-  private:
+private:
     QTemporaryDir dir_;
     TDM dm_;
 };

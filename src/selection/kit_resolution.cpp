@@ -194,7 +194,7 @@ bool admitsArc(int64_t type, const TqxfLine& side) {
 
 // One kit being resolved: its code, name and the rules' columns.
 class KitRules {
-  public:
+public:
     KitRules(const QString& kitCode, const QString& kitName, int slot, const TSelectionContext& context,
              bool userHandleHeight, int32_t multiplier)
         : code_(kitCode),
@@ -209,7 +209,7 @@ class KitRules {
 
     void Resolve(int row);
 
-  private:
+private:
     int64_t integer(int column) const { return rules_.Int(row_, c_[column]); }
     long double real(int column) const { return rules_.Real(row_, c_[column]); }
     QString text(int column) const { return rules_.Text(row_, c_[column]); }

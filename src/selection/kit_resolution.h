@@ -25,11 +25,11 @@ struct TSashParams {
 // Positions of the columns a selection run reads, found once per table and run, so that the rules
 // are read by position. `names` must stay valid for the cache's life (a static array).
 class TColumnCache {
-  public:
+public:
     // The positions of `names` in `table`; a column the table lacks raises TqxfError.
     const int* Resolve(const CatalogTable& table, const char* const* names, int count);
 
-  private:
+private:
     struct Entry {
         const CatalogTable* Table;
         const char* const* Names;

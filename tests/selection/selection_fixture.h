@@ -38,7 +38,7 @@ INSERT INTO FrnArt (ID, CatalogID) VALUES ('E1', 'A-1');
 )";
 
 class SelectionFixture : public CatalogFixture {
-  public:
+public:
     explicit SelectionFixture(const QString& sql = QString()) : CatalogFixture(QString::fromUtf8(kBaseCatalog) + sql) {
         Setup().DebugMode = false;
     }
@@ -121,7 +121,7 @@ class SelectionFixture : public CatalogFixture {
         return QString();
     }
 
-  private:
+private:
     void newPosition(uint8_t mode) {
         Position = std::make_unique<TqxfConstruction>(nullptr, &Colors);
         Position->FlugelMode = mode;
