@@ -1,6 +1,8 @@
 // cli_order.cpp — quarnix-cli commands on order files: build from JSON, show, reselect hardware, recalculate.
 #include <QFile>
+#include <QImage>
 #include <QJsonObject>
+#include <QSaveFile>
 #include <algorithm>
 #include <memory>
 
@@ -11,6 +13,7 @@
 #include "common/format.h"
 #include "common/messages.h"
 #include "construction/construction.h"
+#include "construction/sketch.h"
 #include "documents/order.h"
 #include "documents/order_file.h"
 #include "documents/order_json.h"
@@ -276,6 +279,36 @@ QX_CLI_COMMAND(RecalcOrder, "order recalc", "FILE [-o OUT] [--current-rates] [--
     if (!order.Recalculate()) return kExitFailed;
     if (!order.SaveToFile(output)) return kExitFailed;
     return reportSaved(ctx, order, output);
+}
+
+QX_CLI_COMMAND(SketchOrder, "order sketch", "FILE --pos POSNO --png OUT.png [--width 800 --height 600]",
+               "рисует эскиз позиции с размерными линиями в файл PNG") {
+    const CliArgs args = orderArgs(ctx, {"--pos", "--png", "--width", "--height"});
+    args.ExpectPositional(1, QString::fromUtf8("файл заказа"));
+    const QString fileName = args.Positional().front();
+    const QString posNo = args.Required(QStringLiteral("--pos"));
+    const QString png = args.Required(QStringLiteral("--png"));
+    auto sizeOption = [&](const char* option, int fallback) {
+        if (!args.Has(QString::fromLatin1(option))) return fallback;
+        bool ok = false;
+        const int value = args.Required(QString::fromLatin1(option)).toInt(&ok);
+        if (!ok || value < 50 || value > 10000)
+            throw CliUsageError(
+                QString::fromUtf8("%1: ожидается число от 50 до 10000").arg(QString::fromLatin1(option)));
+        return value;
+    };
+    const QSize size(sizeOption("--width", 800), sizeOption("--height", 600));
+    TqxfOrder order;
+    if (!loadOrder(order, fileName)) return kExitFailed;
+    const TqxfConstruction* position = order.FindPosition(posNo);
+    if (!position) throw TqxfError(Format("В заказе нет позиции [%s]!", posNo));
+    const QImage image = RenderSketch(*position, size);
+    if (image.isNull()) throw TqxfError(Format("Позиция [%s] не имеет размеров: эскиз не построен!", posNo));
+    QSaveFile out(png);
+    if (!out.open(QIODevice::WriteOnly) || !image.save(&out, "PNG") || !out.commit())
+        throw TqxfError(Format("Ошибка записи файла эскиза [%s]!\r\n(%s)", png, out.errorString()));
+    ctx.Print(png);
+    return kExitDone;
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // main.cpp — quarnix-cli: the engine's command-line front end; the commands register themselves.
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QJsonObject>
 
 #include "cli/cli_command.h"
@@ -26,7 +26,21 @@ QX_CLI_COMMAND(ShowHelp, "help", "", "эта справка (также --help)"
 }  // namespace
 }  // namespace qx::cli
 
+namespace {
+
+// Qt's note about a missing runtime directory is noise in a batch tool's error output.
+QtMessageHandler g_qtDefaultHandler = nullptr;
+void filterQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QLatin1String("QStandardPaths:"))) return;
+    if (g_qtDefaultHandler) g_qtDefaultHandler(type, context, message);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    g_qtDefaultHandler = qInstallMessageHandler(filterQtMessages);
+    // The tool draws sketches and report pages without a screen.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     return qx::cli::RunCli(app.arguments());
 }

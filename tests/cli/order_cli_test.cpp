@@ -1,5 +1,6 @@
 // order_cli_test.cpp — building, showing, reselecting and recalculating orders with the real tool.
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -276,6 +277,28 @@ TEST_F(OrderCliTest, FailuresExitWith1AndTheMessageAndLeaveTheFilesAlone) {
     EXPECT_EQ(r.ExitCode, 1);
     EXPECT_TRUE(r.Err.contains(S("Ошибка открытия базы данных"))) << r.Err.toStdString();
     EXPECT_EQ(readFile(dir("T-1.qfo370")), before);
+}
+
+TEST_F(OrderCliTest, DrawsTheSketchOfOnePositionIntoAPng) {
+    build();
+    const CliResult r = order(
+        {"sketch", dir("T-1.qfo370"), "--pos", "2", "--png", dir("pos2.png"), "--width", "400", "--height", "300"});
+    ASSERT_EQ(r.ExitCode, 0) << r.Err.toStdString();
+    QImage image(dir("pos2.png"));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), QSize(400, 300));
+    // Black lines of the sashes on the white background.
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 80) ++dark;
+    EXPECT_GT(dark, 500);
+
+    const CliResult missing = order({"sketch", dir("T-1.qfo370"), "--pos", "9", "--png", dir("pos9.png")});
+    EXPECT_EQ(missing.ExitCode, 1);
+    EXPECT_TRUE(missing.Err.contains(S("В заказе нет позиции [9]!"))) << missing.Err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir("pos9.png")));
+    EXPECT_EQ(order({"sketch", dir("T-1.qfo370"), "--png", dir("x.png")}).ExitCode, 2);
 }
 
 }  // namespace
