@@ -309,6 +309,19 @@ BenchMessages& Messages() {
     return messages;
 }
 
+namespace {
+
+std::vector<std::function<void()>>& releases() {
+    static std::vector<std::function<void()>> work;
+    return work;
+}
+
+}  // namespace
+
+void AtRelease(std::function<void()> release) {
+    releases().push_back(std::move(release));
+}
+
 int RunBenchmarks(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     ScopedMessageHandler handler(Messages());
@@ -317,6 +330,11 @@ int RunBenchmarks(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     // Connections close while the application object still exists.
+    while (!releases().empty()) {
+        const std::function<void()> release = std::move(releases().back());
+        releases().pop_back();
+        release();
+    }
     SetDM(nullptr);
     BenchCatalog::ReleaseShared();
     return 0;

@@ -4,6 +4,7 @@
 #pragma once
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -107,6 +108,10 @@ public:
     bool FailOnMessage(benchmark::State& state);
 };
 BenchMessages& Messages();
+
+// Work to run when the benchmarks are done, before the shared data goes and while the
+// application object still exists (a program's own connections and files), last added first.
+void AtRelease(std::function<void()> release);
 
 // The main of every benchmark program: the application object, the message handler, the
 // benchmarks, then the shared data released. A program may handle its own first argument before

@@ -34,8 +34,12 @@ void installPaddedCatalog() {
 }
 
 QTemporaryDir& scratch() {
-    static QTemporaryDir dir;
-    return dir;
+    static std::unique_ptr<QTemporaryDir> dir;
+    if (!dir) {
+        dir = std::make_unique<QTemporaryDir>();
+        bench::AtRelease([] { dir.reset(); });
+    }
+    return *dir;
 }
 
 QString orderFile(int positions) {

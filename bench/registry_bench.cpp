@@ -34,8 +34,12 @@ public:
     int rows() const { return rows_; }
 
     static Registry& Shared() {
-        static Registry registry;
-        return registry;
+        static std::unique_ptr<Registry> registry;
+        if (!registry) {
+            registry = std::make_unique<Registry>();
+            bench::AtRelease([] { registry.reset(); });
+        }
+        return *registry;
     }
 
 private:
