@@ -1,116 +1,56 @@
-// catalog_bench.cpp — table objects on synthetic catalogs of 1 000 to 100 000 article rows:
-// opening, locating by key, and the article filter with its element clause (flat in catalog size)
-// against a filter without one (linear).
+// catalog_bench.cpp — the catalog: opening the whole catalog at start-up (demo and padded), and the
+// table objects on article tables of 1 000 to 100 000 rows: opening, locating by key, and the
+// article filter with its element clause (flat in catalog size) against a filter without one
+// (linear).
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QSqlQuery>
-#include <QTemporaryDir>
-#include <map>
+#include <algorithm>
 #include <memory>
+#include <vector>
 
-#include "catalog/catalog_admin.h"
+#include "bench_data.h"
 #include "catalog/data_module.h"
-#include "common/error.h"
 #include "common/format.h"
 
 using namespace qx;
 
 namespace {
 
-constexpr int kRowsPerElement = 20;
-const char* const kColors[] = {"RAL9016", "RAL8017", "RAL7016", "F9", "SILVER"};
+using bench::BenchCatalog;
+using bench::PadElementCode;
+using bench::TCatalogSize;
 
-QString elementCode(int e) {
-    return QStringLiteral("E%1").arg(e, 6, 10, QLatin1Char('0'));
+// The padding-only catalog of `rows` article rows (twenty per element).
+BenchCatalog& catalogOf(benchmark::State& state) {
+    return BenchCatalog::Shared(TCatalogSize{false, bench::Scaled(int(state.range(0))), 0});
 }
-QString articleCode(int r) {
-    return QStringLiteral("A%1").arg(r, 7, 10, QLatin1Char('0'));
+
+int elementsOf(BenchCatalog& cat) {
+    return std::max(1, cat.dm().T_FrnArt.RowCount() / bench::kPadArticlesPerElement);
 }
 
-// A catalog directory with `rows` FrnArt rows: twenty articles per element with varied ranges.
-class SyntheticCatalog {
-  public:
-    explicit SyntheticCatalog(int rows) : rows_(rows) {
-        const QString dir = QDir(root().path()).filePath(QString::number(rows));
-        CreateDatabase(DatabaseKind::Catalog, dir);
-        dm_.Connect(dir, QString(), QString());
-        QSqlDatabase db = dm_.CatalogDb();
-        db.transaction();
-        {
-            QSqlQuery q(db);
-            q.prepare(
-                "INSERT INTO FrnArt (ID, CatalogID, \"Key\", FalzLuft, FalzSize, DornMassMin, DornMassMax, WeightMin, "
-                "WeightMax, ThicknessMin, ThicknessMax, ProfSys, FFBMin, FFBMax, FFHMin, FFHMax, Color, StulpType, "
-                "Direct) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-            for (int r = 0; r < rows; ++r) {
-                const int k = r % kRowsPerElement;
-                const QVariantList values = {elementCode(r / kRowsPerElement),
-                                             articleCode(r),
-                                             r + 1,
-                                             k % 2 ? 12 : 9,
-                                             20,
-                                             7.5 * (k % 4),
-                                             7.5 * (k % 4) + 30,
-                                             0.0,
-                                             40.0 + 10 * (k % 8),
-                                             50,
-                                             90,
-                                             "S1",
-                                             30 + k,
-                                             160,
-                                             40,
-                                             240,
-                                             kColors[k % 5],
-                                             0,
-                                             k % 3 + 1};
-                for (const QVariant& v : values)
-                    q.addBindValue(v);
-                if (!q.exec()) throw TqxfError("insert failed");
-            }
-        }
-        db.commit();
-        dm_.T_FrnArt.Open();
+// The start-up open: the catalog connection bound and every catalog table read (range 0: demo
+// catalog alone, 1: padded to 100 000 article rows and 20 000 set rules).
+void BM_OpenCatalog(benchmark::State& state) {
+    const TCatalogSize size = state.range(0) ? bench::PaddedCatalogSize() : TCatalogSize{true, 0, 0};
+    BenchCatalog& cat = BenchCatalog::Shared(size);
+    for (auto _ : state) {
+        auto dm = std::make_unique<TDM>();
+        dm->ConnectCatalog(cat.Dir());
+        if (dm->OpenCatalogTables() > 0) state.SkipWithError("a catalog table did not open");
+        benchmark::DoNotOptimize(dm->T_FrnArt.RowCount());
+        state.PauseTiming();
+        dm.reset();
+        state.ResumeTiming();
     }
-    TDM& dm() { return dm_; }
-    int rows() const { return rows_; }
-
-    static SyntheticCatalog& of(int rows) {
-        auto& slot = catalogs()[rows];
-        if (!slot) slot = std::make_unique<SyntheticCatalog>(rows);
-        return *slot;
-    }
-    // Connections close while the application object still exists; then the files go.
-    static void releaseAll() {
-        catalogs().clear();
-        root().remove();
-    }
-
-  private:
-    static std::map<int, std::unique_ptr<SyntheticCatalog>>& catalogs() {
-        static std::map<int, std::unique_ptr<SyntheticCatalog>> instances;
-        return instances;
-    }
-    static QTemporaryDir& root() {
-        static QTemporaryDir dir;
-        return dir;
-    }
-    int rows_;
-    TDM dm_;
-};
-
-// The text article resolution builds for an element (weight, backset, thickness, element, colour).
-QString articleFilter(int element, double weight) {
-    return FormatDot(
-        "FalzLuft = %d and WeightMin <= %.2f and  WeightMax >= %.2f and DornMassMin <= %.2f and DornMassMax >= %.2f "
-        " and ThicknessMin <= %.0f and ThicknessMax >= %.0f and ID='%s' and Color = '%s' ",
-        12, weight, weight, 15.0, 15.0, 68.0, 68.0, elementCode(element), "RAL9016");
+    state.counters["FrnArt"] = cat.dm().T_FrnArt.RowCount();
+    state.counters["FrnSet"] = cat.dm().T_FrnSet.RowCount();
+    state.counters["Catalog"] = cat.dm().T_Catalog.RowCount();
+    bench::Messages().FailOnMessage(state);
 }
 
 void BM_OpenFrnArt(benchmark::State& state) {
-    SyntheticCatalog& cat = SyntheticCatalog::of(int(state.range(0)));
-    CatalogTable& t = cat.dm().T_FrnArt;
+    CatalogTable& t = catalogOf(state).dm().T_FrnArt;
     for (auto _ : state) {
         t.Close();
         t.Open();
@@ -120,11 +60,10 @@ void BM_OpenFrnArt(benchmark::State& state) {
 }
 
 void BM_LocateArticle(benchmark::State& state) {
-    SyntheticCatalog& cat = SyntheticCatalog::of(int(state.range(0)));
-    const CatalogTable& t = cat.dm().T_FrnArt;
+    const CatalogTable& t = catalogOf(state).dm().T_FrnArt;
     QVariantList codes;
     for (int i = 0; i < 1024; ++i)
-        codes << articleCode(int((i * 7919LL) % cat.rows()));
+        codes << t.Text(int((i * 7919LL) % t.RowCount()), QStringLiteral("CatalogID"));
     t.Locate("CatalogID", {codes[0]});  // the index is built once, on first use
     int i = 0;
     for (auto _ : state) {
@@ -135,22 +74,34 @@ void BM_LocateArticle(benchmark::State& state) {
 }
 
 void BM_LocateKitSide(benchmark::State& state) {
-    SyntheticCatalog& cat = SyntheticCatalog::of(int(state.range(0)));
-    const CatalogTable& t = cat.dm().T_FrnArt;
-    const int elements = cat.rows() / kRowsPerElement;
-    t.Locate("ID;Key", {elementCode(0), 1});
+    const CatalogTable& t = catalogOf(state).dm().T_FrnArt;
+    std::vector<QVariantList> keys;
+    for (int i = 0; i < 1024; ++i) {
+        const int row = int((i * 7919LL) % t.RowCount());
+        keys.push_back({t.Value(row, QStringLiteral("ID")), t.Value(row, QStringLiteral("Key"))});
+    }
+    t.Locate("ID;Key", keys[0]);
     int i = 0;
     for (auto _ : state) {
-        const int e = int((i++ * 7919LL) % elements);
-        benchmark::DoNotOptimize(t.Locate("ID;Key", {elementCode(e), e * kRowsPerElement + 1}));
+        const int row = t.Locate("ID;Key", keys[size_t(i++ & 1023)]);
+        if (row < 0) state.SkipWithError("row not found");
+        benchmark::DoNotOptimize(row);
     }
+}
+
+// The text article resolution builds for an element (weight, backset, thickness, element, colour).
+QString articleFilter(int element, double weight) {
+    return FormatDot(
+        "FalzLuft = %d and WeightMin <= %.2f and  WeightMax >= %.2f and DornMassMin <= %.2f and DornMassMax >= %.2f "
+        " and ThicknessMin <= %.0f and ThicknessMax >= %.0f and ID='%s' and Color = '%s' ",
+        12, weight, weight, 15.0, 15.0, 68.0, 68.0, PadElementCode(element), "RAL9016");
 }
 
 // The same 64 filter texts over and over: parses and bindings come from the caches.
 void BM_FilterByElement(benchmark::State& state) {
-    SyntheticCatalog& cat = SyntheticCatalog::of(int(state.range(0)));
+    BenchCatalog& cat = catalogOf(state);
     const CatalogTable& t = cat.dm().T_FrnArt;
-    const int elements = cat.rows() / kRowsPerElement;
+    const int elements = elementsOf(cat);
     std::vector<QString> filters;
     for (int i = 0; i < 64; ++i)
         filters.push_back(articleFilter(int((i * 7919LL) % elements), 55.0));
@@ -164,9 +115,9 @@ void BM_FilterByElement(benchmark::State& state) {
 // A text not seen before every time (the sash weight differs), more texts than the caches hold:
 // parse, bind and filter. The texts are built before timing.
 void BM_FilterByElementNewText(benchmark::State& state) {
-    SyntheticCatalog& cat = SyntheticCatalog::of(int(state.range(0)));
+    BenchCatalog& cat = catalogOf(state);
     const CatalogTable& t = cat.dm().T_FrnArt;
-    const int elements = cat.rows() / kRowsPerElement;
+    const int elements = elementsOf(cat);
     constexpr int kTexts = 16384;
     std::vector<QString> filters;
     filters.reserve(kTexts);
@@ -179,8 +130,7 @@ void BM_FilterByElementNewText(benchmark::State& state) {
 
 // No equality in the conjunction: every row is evaluated.
 void BM_FilterWithoutElement(benchmark::State& state) {
-    SyntheticCatalog& cat = SyntheticCatalog::of(int(state.range(0)));
-    const CatalogTable& t = cat.dm().T_FrnArt;
+    const CatalogTable& t = catalogOf(state).dm().T_FrnArt;
     const QString filter = QStringLiteral("WeightMin <= 55.00 and  WeightMax >= 55.00 and FalzLuft <> 12");
     for (auto _ : state)
         benchmark::DoNotOptimize(t.Filter(filter).size());
@@ -188,6 +138,7 @@ void BM_FilterWithoutElement(benchmark::State& state) {
 
 }  // namespace
 
+BENCHMARK(BM_OpenCatalog)->ArgName("padded")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenFrnArt)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LocateArticle)->Arg(1000)->Arg(10000)->Arg(100000);
 BENCHMARK(BM_LocateKitSide)->Arg(1000)->Arg(10000)->Arg(100000);
@@ -196,11 +147,5 @@ BENCHMARK(BM_FilterByElementNewText)->Arg(1000)->Arg(10000)->Arg(100000);
 BENCHMARK(BM_FilterWithoutElement)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    SyntheticCatalog::releaseAll();
-    return 0;
+    return qx::bench::RunBenchmarks(argc, argv);
 }

@@ -260,6 +260,7 @@ struct CatalogTable::Impl {
 
     std::vector<ColumnData> cols;
     QHash<QString, int> colByLower;
+    QHash<QString, int> colByName;  // the names as the table spells them: most look-ups need no lowering
     std::vector<int> keyCols;
     std::vector<int> orderCols;
     std::vector<int64_t> rowids;
@@ -286,8 +287,12 @@ struct CatalogTable::Impl {
         requireOpen();
         if (row < 0 || row >= rows()) fail(Format("Нет записи %d в таблице [%s]!", row, name));
     }
+    int columnIndex(const QString& columnName) const {
+        const auto it = colByName.constFind(columnName);
+        return it != colByName.cend() ? it.value() : colByLower.value(columnName.toLower(), -1);
+    }
     int column(const QString& columnName) const {
-        const int c = colByLower.value(columnName.toLower(), -1);
+        const int c = columnIndex(columnName);
         if (c < 0) fail(Format("Поле [%s] не найдено в таблице [%s]!", columnName, name));
         return c;
     }
@@ -760,6 +765,7 @@ struct CatalogTable::Impl {
         if (!database.isValid() || !database.isOpen()) fail(Format("База данных таблицы [%s] не открыта!", name));
         cols.clear();
         colByLower.clear();
+        colByName.clear();
         keyCols.clear();
         orderCols.clear();
         rowids.clear();
@@ -781,6 +787,7 @@ struct CatalogTable::Impl {
             const int pk = info.value(5).toInt();
             if (pk > 0) keyParts.emplace_back(pk, int(cols.size()));
             colByLower.insert(c.name.toLower(), int(cols.size()));
+            colByName.insert(c.name, int(cols.size()));
             cols.push_back(std::move(c));
         }
         if (cols.empty()) fail(Format("Таблица [%s] не найдена в базе данных [%s]", name, database.databaseName()));
@@ -877,6 +884,7 @@ void CatalogTable::Open() {
     } catch (...) {
         d->cols.clear();
         d->colByLower.clear();
+        d->colByName.clear();
         d->rowids.clear();
         d->indexes.clear();
         d->compiled.clear();
@@ -892,6 +900,7 @@ void CatalogTable::Close() {
     d->open = false;
     d->cols.clear();
     d->colByLower.clear();
+    d->colByName.clear();
     d->keyCols.clear();
     d->orderCols.clear();
     d->rowids.clear();
@@ -964,7 +973,7 @@ QString CatalogTable::ColumnName(int column) const {
     return d->cols[size_t(column)].name;
 }
 int CatalogTable::ColumnIndex(const QString& name) const {
-    return d->colByLower.value(name.toLower(), -1);
+    return d->columnIndex(name);
 }
 bool CatalogTable::HasColumn(const QString& name) const {
     return ColumnIndex(name) >= 0;

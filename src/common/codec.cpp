@@ -1,69 +1,79 @@
-// codec.cpp — Windows-1251 encoding and byte-wise comparison through a table built once.
+// codec.cpp — Windows-1251 encoding and byte-wise comparison.
 #include "common/codec.h"
 
 #include <QStringDecoder>
+#include <QStringEncoder>
 #include <array>
 #include <cstring>
+#include <memory>
 
 namespace qx {
 
 namespace {
 
-// Windows-1251 is a single-byte code page: one table for each direction, taken from Qt's own
-// converter once, makes every later conversion a plain lookup.
+QByteArray encodeWithConverter(const QString& text) {
+    QStringEncoder encoder("windows-1251", QStringConverter::Flag::Default);
+    return encoder.encode(text);
+}
+
+QString decodeWithConverter(const QByteArray& bytes) {
+    QStringDecoder decoder("windows-1251");
+    return decoder.decode(bytes);
+}
+
+// The code page as tables, taken once from the converter itself: a converter is costly to make
+// and the document streams convert every text of a file. A byte or a character for which the
+// converter answers anything but a plain one-to-one mapping is left to the converter.
 struct Cp1251Tables {
-    std::array<char16_t, 256> toUnicode{};
-    std::array<uint8_t, 65536> fromUnicode{};  // 0: no byte for this character (except U+0000)
+    std::array<char16_t, 256> ToUnicode{};
+    std::array<bool, 256> Decodes{};       // the byte decodes to ToUnicode[byte] alone
+    std::array<uint16_t, 65536> ToByte{};  // byte + 1 of a character that encodes to one byte; 0: none
 
     Cp1251Tables() {
-        QStringDecoder decoder("windows-1251");
         for (int b = 0; b < 256; ++b) {
-            const char byte = static_cast<char>(b);
-            const QString s = decoder.decode(QByteArrayView(&byte, 1));
-            decoder.resetState();
-            const char16_t u = s.size() == 1 ? s.at(0).unicode() : u'\uFFFD';
-            toUnicode[b] = u;
-            if (u != u'\uFFFD' && fromUnicode[u] == 0) fromUnicode[u] = static_cast<uint8_t>(b);
+            const QString decoded = decodeWithConverter(QByteArray(1, char(b)));
+            if (decoded.size() != 1 || decoded[0].isSurrogate()) continue;
+            ToUnicode[size_t(b)] = decoded[0].unicode();
+            Decodes[size_t(b)] = true;
+            if (encodeWithConverter(decoded) == QByteArray(1, char(b))) ToByte[decoded[0].unicode()] = uint16_t(b + 1);
         }
     }
 };
 
 const Cp1251Tables& tables() {
-    static const Cp1251Tables t;
-    return t;
+    static const auto instance = std::make_unique<Cp1251Tables>();
+    return *instance;
 }
 
 }  // namespace
 
 QByteArray ToCp1251(const QString& text) {
     const Cp1251Tables& t = tables();
-    QByteArray out(text.size(), Qt::Uninitialized);
-    char* dst = out.data();
-    const char16_t* src = reinterpret_cast<const char16_t*>(text.utf16());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t u = src[i];
-        if (u < 0x80) {
-            dst[i] = static_cast<char>(u);
-        } else {
-            const uint8_t b = t.fromUnicode[u];
-            dst[i] = b != 0 ? static_cast<char>(b) : '?';  // a character the code page lacks
-        }
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
+    for (const QChar c : text) {
+        const uint16_t b = t.ToByte[c.unicode()];
+        if (b == 0) return encodeWithConverter(text);
+        *out++ = char(b - 1);
     }
-    return out;
+    return bytes;
 }
 
 QString FromCp1251(const QByteArray& bytes) {
     const Cp1251Tables& t = tables();
-    QString out(bytes.size(), Qt::Uninitialized);
-    char16_t* dst = reinterpret_cast<char16_t*>(out.data());
-    const unsigned char* src = reinterpret_cast<const unsigned char*>(bytes.constData());
-    for (qsizetype i = 0; i < bytes.size(); ++i) dst[i] = src[i] < 0x80 ? src[i] : t.toUnicode[src[i]];
-    return out;
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (!t.Decodes[b]) return decodeWithConverter(bytes);
+        *out++ = QChar(t.ToUnicode[b]);
+    }
+    return text;
 }
 
 int CompareCp1251(const QString& a, const QString& b) {
     const QByteArray x = ToCp1251(a), y = ToCp1251(b);
-    const int n = static_cast<int>(std::min(x.size(), y.size()));
+    const int n = std::min(x.size(), y.size());
     int c = n > 0 ? std::memcmp(x.constData(), y.constData(), static_cast<size_t>(n)) : 0;
     if (c != 0) return c < 0 ? -1 : 1;
     return x.size() < y.size() ? -1 : (x.size() > y.size() ? 1 : 0);

@@ -2,6 +2,7 @@
 #include "common/spec_stream.h"
 
 #include <QStringList>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -165,7 +166,7 @@ QString readText(TSpecStream& stream) {
 }
 
 // Day, month and year of a stamp as its key year × 365 + month × 31 + day.
-int64_t stampKey(const QString& stamp) {
+int64_t parseStampKey(const QString& stamp) {
     const QStringList parts = stamp.split(QLatin1Char('.'));
     int64_t values[3] = {};
     for (int i = 0; i < 3; ++i) {
@@ -176,6 +177,22 @@ int64_t stampKey(const QString& stamp) {
             throw TqxfError(Format("Неверная версия формата [%s]:\r\n\"%s\" не является целым числом!", stamp, part));
     }
     return values[2] * 365 + values[1] * 31 + values[0];
+}
+
+// The same, remembered: readers compare the few stamps of a file for every field of every object.
+int64_t stampKey(const QString& stamp) {
+    struct Known {
+        QString Stamp;
+        int64_t Key;
+    };
+    thread_local std::array<Known, 8> known;
+    thread_local size_t next = 0;
+    for (const Known& k : known)
+        if (!k.Stamp.isNull() && k.Stamp == stamp) return k.Key;
+    const int64_t key = parseStampKey(stamp);  // a malformed (also an empty) stamp raises here
+    known[next] = Known{stamp, key};
+    next = (next + 1) % known.size();
+    return key;
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <atomic>
 #include <exception>
+#include <unordered_map>
+#include <vector>
 
 #include "catalog/catalog_admin.h"
 #include "common/datetime.h"
@@ -132,6 +134,65 @@ int compareText(const QString& a, const QString& b) {
 
 bool sameNo(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// The characters that compare equal to a character ignoring letter case (its case-folding class,
+// more than one member); empty for a character without other spellings.
+const std::vector<char16_t>& caseSpellings(char16_t c) {
+    static const std::unordered_map<char16_t, std::vector<char16_t>> classes = [] {
+        std::unordered_map<char32_t, std::vector<char16_t>> byFolding;
+        for (char32_t u = 0; u <= 0xFFFF; ++u)
+            if (!QChar::isSurrogate(u)) byFolding[QChar::toCaseFolded(u)].push_back(char16_t(u));
+        std::unordered_map<char16_t, std::vector<char16_t>> result;
+        for (const auto& [folded, members] : byFolding)
+            if (members.size() > 1)
+                for (char16_t member : members)
+                    result[member] = members;
+        return result;
+    }();
+    static const std::vector<char16_t> none;
+    const auto it = classes.find(c);
+    return it == classes.end() ? none : it->second;
+}
+
+// At most this many spellings of a number are looked up through the key.
+constexpr qsizetype kMaxNumberSpellings = 64;
+
+// Every spelling of a number that compares equal to it ignoring letter case (complete), or, for a
+// number with too many letters, every spelling of its longest beginning that stays within the
+// limit. Nothing for an empty number or one outside the Basic Multilingual Plane: those are
+// compared row by row.
+std::optional<QStringList> numberSpellings(const QString& no, bool& complete) {
+    complete = false;
+    if (no.isEmpty()) return std::nullopt;
+    QStringList spellings{QString()};
+    for (const QChar c : no) {
+        if (c.isSurrogate()) return std::nullopt;
+        const std::vector<char16_t>& others = caseSpellings(c.unicode());
+        if (others.empty()) {
+            for (QString& spelling : spellings)
+                spelling += c;
+            continue;
+        }
+        if (spellings.size() * qsizetype(others.size()) > kMaxNumberSpellings) return spellings;
+        QStringList longer;
+        for (const QString& spelling : spellings)
+            for (char16_t other : others)
+                longer << spelling + QChar(other);
+        spellings = longer;
+    }
+    complete = true;
+    return spellings;
+}
+
+// The smallest text above every text that begins with `prefix` (the database orders texts by
+// their UTF-8 bytes, that is by code points): its last character raised by one.
+QString prefixEnd(const QString& prefix) {
+    QString end = prefix;
+    const char16_t last = end.back().unicode();
+    end.chop(1);
+    if (last == 0xFFFF) return end + QString::fromUcs4(U"\U00010000", 1);
+    return end + QChar(char16_t(last + 1 == 0xD800 ? 0xE000 : last + 1));
 }
 
 // Moves a file without ever replacing an existing one; 0 or the system's error code.
@@ -272,11 +333,43 @@ int64_t TqxfOrderRegistry::RowIdOf(const QString& no) const {
             runQuery(Database(), QStringLiteral("SELECT rowid FROM \"OrderLst\" WHERE \"No\" = ? LIMIT 1"), {no});
         if (q.next()) return q.value(0).toLongLong();
     }
-    // The database compares letter case only for Latin letters: other spellings are found here.
-    QSqlQuery q = runQuery(Database(), QStringLiteral("SELECT rowid, \"No\" FROM \"OrderLst\" ORDER BY rowid"));
-    while (q.next())
-        if (sameNo(textOf(q.value(1)), no)) return q.value(0).toLongLong();
-    return -1;
+    // The database compares texts byte for byte: the other spellings of the number are looked up
+    // through the key, all of them, or those of its first letters with the rest compared here.
+    bool complete = false;
+    const std::optional<QStringList> spellings = numberSpellings(no, complete);
+    if (!spellings) {
+        QSqlQuery q = runQuery(Database(), QStringLiteral("SELECT rowid, \"No\" FROM \"OrderLst\" ORDER BY rowid"));
+        while (q.next())
+            if (sameNo(textOf(q.value(1)), no)) return q.value(0).toLongLong();
+        return -1;
+    }
+    if (complete) {
+        if (spellings->size() < 2) return -1;  // no letters: the exact look-up was the only one
+        QStringList marks;
+        QVariantList values;
+        for (const QString& spelling : *spellings) {
+            marks << QStringLiteral("?");
+            values << spelling;
+        }
+        QSqlQuery q = runQuery(Database(),
+                               QStringLiteral("SELECT rowid FROM \"OrderLst\" WHERE \"No\" IN (%1) ORDER BY rowid "
+                                              "LIMIT 1")
+                                   .arg(marks.join(QStringLiteral(", "))),
+                               values);
+        return q.next() ? q.value(0).toLongLong() : -1;
+    }
+    int64_t found = -1;
+    for (const QString& prefix : *spellings) {
+        QSqlQuery q = runQuery(Database(),
+                               QStringLiteral("SELECT rowid, \"No\" FROM \"OrderLst\" WHERE \"No\" >= ? AND "
+                                              "\"No\" < ?"),
+                               {prefix, prefixEnd(prefix)});
+        while (q.next()) {
+            const int64_t id = q.value(0).toLongLong();
+            if ((found < 0 || id < found) && sameNo(textOf(q.value(1)), no)) found = id;
+        }
+    }
+    return found;
 }
 
 std::optional<TRegRow> TqxfOrderRegistry::RowById(int64_t rowId) const {

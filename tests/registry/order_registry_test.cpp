@@ -412,6 +412,60 @@ TEST_F(RegistryTest, TheFourDisplayOrdersAndTheSearchIgnoreLetterCase) {
     EXPECT_EQ(RegStatusText(3), S("Заказов: 3"));
 }
 
+TEST_F(RegistryTest, ANumberIsFoundInEverySpellingOfItsLettersAndOnlyInThose) {
+    // Rows in insertion order; "зк-7" and "ЗК-7" are both there (an old registry may hold such).
+    const QStringList registered{S("ЗК-7"),
+                                 S("зк-7"),
+                                 "2024/118",
+                                 S("Заказ-Иванов-Сергей-Петрович-17"),
+                                 S("ЗАКАЗ-ИВАНОВ-СЕРГЕЙ-ПЕТРОВИЧ-18"),
+                                 QString::fromUtf8("\u212Aey-5"),  // KELVIN SIGN, folds to "k"
+                                 QString::fromUtf8("\U0001D400-1")};
+    for (const QString& no : registered) {
+        TRegRow row;
+        row.No = no;
+        registry_->InsertRow(row);
+    }
+    const auto found = [&](const QString& no) {
+        const std::optional<TRegRow> row = registry_->Find(no);
+        return row ? row->No : QStringLiteral("(none)");
+    };
+    struct Case {
+        QString Asked, Found;
+    };
+    const std::vector<Case> cases{
+        {S("ЗК-7"), S("ЗК-7")},  // the exact spelling first
+        {S("зк-7"), S("зк-7")},
+        {S("Зк-7"), S("ЗК-7")},  // another spelling: the earliest row
+        {S("зК-7"), S("ЗК-7")},
+        {"2024/118", "2024/118"},
+        {"2024/119", "(none)"},
+        // More letters than spellings looked up through the key: its beginning is.
+        {S("заказ-иванов-сергей-петрович-17"), S("Заказ-Иванов-Сергей-Петрович-17")},
+        {S("Заказ-Иванов-Сергей-Петрович-18"), S("ЗАКАЗ-ИВАНОВ-СЕРГЕЙ-ПЕТРОВИЧ-18")},
+        {S("заказ-иванов-сергей-петрович-19"), "(none)"},
+        {S("заказ-иванов-сергей-петрович-1"), "(none)"},
+        {"KEY-5", QString::fromUtf8("\u212Aey-5")},
+        {"key-5", QString::fromUtf8("\u212Aey-5")},
+        {"kez-5", "(none)"},
+        {QString::fromUtf8("\U0001D400-1"), QString::fromUtf8("\U0001D400-1")},
+        {"", "(none)"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(found(c.Asked), c.Found) << c.Asked.toStdString();
+
+    // A new order may not take another spelling of a registered number; registering it in a
+    // spelling not yet there inserts a row.
+    TqxfOrder order;
+    fillOrder(order, OrderSpec{S("Заказ-ИВАНОВ-Сергей-ПЕТРОВИЧ-17")});
+    EXPECT_FALSE(CheckOrderNo(*registry_, order, true));
+    order.No = S("Заказ-Иванов-Сергей-Петрович-20");
+    EXPECT_TRUE(CheckOrderNo(*registry_, order, true));
+    EXPECT_TRUE(RegisterOrder(*registry_, order, orders("20.qfo370"), QString(), true, true));
+    EXPECT_EQ(found(S("ЗАКАЗ-ИВАНОВ-СЕРГЕЙ-ПЕТРОВИЧ-20")), order.No);
+    EXPECT_EQ(registry_->Count(), registered.size() + 1);
+}
+
 TEST_F(RegistryTest, AMissingRegistryDatabaseIsReportedWithItsFile) {
     const QString dir = tmp_.filePath("NoRegistry");
     try {
