@@ -5,8 +5,10 @@
 #include <QHash>
 #include <QMetaType>
 #include <QSet>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <sqlite3.h>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -797,17 +799,81 @@ struct CatalogTable::Impl {
         if (!orderText.isEmpty()) orderCols = resolveColumns(orderText);
         if (!permanentFilter.trimmed().isEmpty()) permanent = compile(permanentFilter);
 
-        QSqlQuery q(database);
-        q.setForwardOnly(true);
-        if (!q.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(selectList(), quoteIdent(name))))
-            fail(q.lastError().text());
+        const QString select = QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(selectList(), quoteIdent(name));
         std::vector<QSet<QString>> interners(cols.size());
-        while (q.next()) {
-            readRow(q, &interners);
+        if (!loadDirect(database, select, interners)) {
+            QSqlQuery q(database);
+            q.setForwardOnly(true);
+            if (!q.exec(select)) fail(q.lastError().text());
+            while (q.next()) {
+                readRow(q, &interners);
+                if (!passesPermanent(rows() - 1)) popBack();
+            }
+            if (q.lastError().isValid()) fail(q.lastError().text());
+        }
+        sortRows();
+    }
+
+    // SQLite's own statement API reads big tables without a QVariant per cell; values that need a
+    // conversion take the general path, so both readers keep the same rows. False when the
+    // connection is not SQLite.
+    bool loadDirect(const QSqlDatabase& database, const QString& select, std::vector<QSet<QString>>& interners) {
+        const QVariant handle = database.driver() ? database.driver()->handle() : QVariant();
+        if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) return false;
+        sqlite3* connection = *static_cast<sqlite3* const*>(handle.data());
+        if (!connection) return false;
+        sqlite3_stmt* statement = nullptr;
+        const QByteArray sql = select.toUtf8();
+        if (sqlite3_prepare_v2(connection, sql.constData(), int(sql.size()), &statement, nullptr) != SQLITE_OK)
+            fail(QString::fromUtf8(sqlite3_errmsg(connection)));
+        struct Finalizer {
+            sqlite3_stmt* s;
+            ~Finalizer() { sqlite3_finalize(s); }
+        } finalizer{statement};
+        auto general = [&](int c) -> QVariant {
+            switch (sqlite3_column_type(statement, c)) {
+                case SQLITE_INTEGER:
+                    return QVariant(qlonglong(sqlite3_column_int64(statement, c)));
+                case SQLITE_FLOAT:
+                    return QVariant(sqlite3_column_double(statement, c));
+                case SQLITE_NULL:
+                    return QVariant();
+                case SQLITE_BLOB:
+                    return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(statement, c)),
+                                               sqlite3_column_bytes(statement, c)));
+                default:
+                    return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, c)),
+                                                      sqlite3_column_bytes(statement, c)));
+            }
+        };
+        int rc = SQLITE_ROW;
+        while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+            rowids.push_back(sqlite3_column_int64(statement, 0));
+            for (size_t c = 0; c < cols.size(); ++c) {
+                ColumnData& col = cols[c];
+                const int i = int(c) + 1;
+                const int type = sqlite3_column_type(statement, i);
+                if (type == SQLITE_NULL) {
+                    appendCell(col, QVariant(), nullptr);
+                } else if (col.type == ColumnType::Integer && type == SQLITE_INTEGER) {
+                    col.nulls.push_back(0);
+                    col.ints.push_back(sqlite3_column_int64(statement, i));
+                } else if (col.type == ColumnType::Real && (type == SQLITE_FLOAT || type == SQLITE_INTEGER)) {
+                    col.nulls.push_back(0);
+                    col.reals.push_back(type == SQLITE_FLOAT ? sqlite3_column_double(statement, i)
+                                                             : double(sqlite3_column_int64(statement, i)));
+                } else if (col.type == ColumnType::Text && type == SQLITE_TEXT) {
+                    const char* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, i));
+                    appendCell(col, QVariant(QString::fromUtf8(text, sqlite3_column_bytes(statement, i))),
+                               &interners[c]);
+                } else {
+                    appendCell(col, general(i), &interners[c]);
+                }
+            }
             if (!passesPermanent(rows() - 1)) popBack();
         }
-        if (q.lastError().isValid()) fail(q.lastError().text());
-        sortRows();
+        if (rc != SQLITE_DONE) fail(QString::fromUtf8(sqlite3_errmsg(connection)));
+        return true;
     }
 
     // Reads one stored row into memory at its place in table order; -1 when the permanent filter

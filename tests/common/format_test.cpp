@@ -1,7 +1,6 @@
 // format_test.cpp — the system's format strings and money rounding.
 #include <gtest/gtest.h>
 
-#include "common/codec.h"
 #include "common/error.h"
 #include "common/format.h"
 #include "common/money.h"
@@ -54,17 +53,3 @@ TEST(Money, RoundsExactHalvesToEven) {
     EXPECT_EQ(MoneyToText(Money::FromRaw(-5)), QStringLiteral("-0.0005"));
 }
 
-TEST(Codec, Windows1251RoundTripAndByteOrder) {
-    const QString text = QStringLiteral("Ручка №5 «белая» Ёж abc");
-    const QByteArray bytes = ToCp1251(text);
-    ASSERT_EQ(bytes.size(), text.size());
-    EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0xD0);  // Р
-    EXPECT_EQ(static_cast<unsigned char>(bytes[6]), 0xB9);  // №
-    EXPECT_EQ(FromCp1251(bytes), text);
-    EXPECT_EQ(ToCp1251(QStringLiteral("漢")), QByteArray("?"));
-    // Byte order of the code page: Latin before Cyrillic, "Ё" (0xA8) before "А" (0xC0), shorter prefix first.
-    EXPECT_LT(CompareCp1251(QStringLiteral("Z"), QStringLiteral("А")), 0);
-    EXPECT_LT(CompareCp1251(QStringLiteral("Ё"), QStringLiteral("А")), 0);
-    EXPECT_LT(CompareCp1251(QStringLiteral("AB"), QStringLiteral("ABC")), 0);
-    EXPECT_EQ(CompareCp1251(QStringLiteral("10"), QStringLiteral("10")), 0);
-}
