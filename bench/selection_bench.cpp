@@ -121,7 +121,7 @@ const char* const kPadding =
     "SELECT 'PAD' || (i % 5000), 'PADART' || i, 0, 9999, 12, '' FROM n;";
 
 class Catalog {
-public:
+  public:
     explicit Catalog(bool padded) {
         CreateDatabase(DatabaseKind::Catalog, dir_.path());
         dm_.Connect(dir_.path(), QString(), QString());
@@ -132,7 +132,7 @@ public:
     }
     ~Catalog() { SetDM(nullptr); }
 
-private:
+  private:
     QTemporaryDir dir_;
     TDM dm_;
 };
@@ -163,8 +163,12 @@ void selectOneSash(benchmark::State& state, bool padded) {
     state.counters["items"] = static_cast<double>(kit.Items.size());
 }
 
-void BM_SelectSash(benchmark::State& state) { selectOneSash(state, false); }
-void BM_SelectSashPaddedCatalog(benchmark::State& state) { selectOneSash(state, true); }
+void BM_SelectSash(benchmark::State& state) {
+    selectOneSash(state, false);
+}
+void BM_SelectSashPaddedCatalog(benchmark::State& state) {
+    selectOneSash(state, true);
+}
 
 BENCHMARK(BM_SelectSash)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SelectSashPaddedCatalog)->Unit(benchmark::kMicrosecond);

@@ -9,6 +9,15 @@
 
 namespace qx {
 
+namespace {
+
+// A currency whose rate the document's rate list lacks (FindRate gives -1).
+TqxfError MissingRate(int32_t currency) {
+    return TqxfError(Format("В курсах документа отсутствует курс валюты [%d]!", currency));
+}
+
+}  // namespace
+
 void LoadRates(TqxfCurrencyList& list) {
     list.clear();
     const CatalogTable& table = DM().T_Currency;
@@ -39,7 +48,7 @@ Money ConvertPrice(const TqxfCurrencyList* rates, int32_t sourceCurrency, Money 
     const float rate = FindRate(rates, sourceCurrency);
     if (targetRate.Raw == 0) throw TqxfError(QStringLiteral("Значение текущей валюты = 0!"));
     // A currency missing from the document's rates would price with the rate -1: a negative price.
-    if (rate < 0) throw TqxfError(Format("В курсах документа отсутствует курс валюты [%d]!", sourceCurrency));
+    if (rate < 0) throw MissingRate(sourceCurrency);
     return RoundMoney(amount.Units() * rate / targetRate.Units());
 }
 
@@ -48,7 +57,8 @@ Money ConvertPrice(int32_t sourceCurrency, Money targetRate, Money amount) {
 }
 
 Money ArticlePrice(const TqxfCurrencyList* rates, int32_t currency, const QString& code, bool silent) {
-    const Money target = RoundMoney(FindRate(rates, currency));
+    const float activeRate = FindRate(rates, currency);
+    const Money target = RoundMoney(activeRate);
     const CatalogTable& catalog = DM().T_Catalog;
     const int row = catalog.Locate(QStringLiteral("ID"), {code});
     if (row < 0) {
@@ -56,6 +66,8 @@ Money ArticlePrice(const TqxfCurrencyList* rates, int32_t currency, const QStrin
         throw TqxfError(Format("В каталоге отсутствуют данные для [%s]!\r\n(Поиск [Наименование] через [Код])", code));
     }
     catalog.SetCurrent(row);
+    // The document's own currency missing from its rates would turn every price negative.
+    if (activeRate < 0) throw MissingRate(currency);
     const Money price = ConvertPrice(rates, static_cast<int32_t>(catalog.Int(row, "Currency")), target,
                                      catalog.MoneyValue(row, "Price"));
     const int group = static_cast<int>(catalog.Int(row, "PriceGrp"));

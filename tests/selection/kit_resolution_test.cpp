@@ -106,8 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
         ConditionCase{Shape::Rectangle, "FFBMin = 81", false},
         ConditionCase{Shape::Rectangle, "FFBMin = 80, FFBMax = 0", true},
         ConditionCase{Shape::Rectangle, "FFHMin = 140, FFHMax = 140", true},
-        ConditionCase{Shape::Rectangle, "FFHMax = 139", false},
-        ConditionCase{Shape::Rectangle, "FFHMin = 141", false},
+        ConditionCase{Shape::Rectangle, "FFHMax = 139", false}, ConditionCase{Shape::Rectangle, "FFHMin = 141", false},
         ConditionCase{Shape::LeftOfPair, "FFBMin = 60, FFBMax = 60", true},
         // Side lengths in millimetres.
         ConditionCase{Shape::Rectangle, "FFL1No = 2, FFL1Min = 800, FFL1Max = 800", true},
@@ -136,8 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
         ConditionCase{Shape::Rectangle, "FFANo = 3, FFAMin = 90.01", false},
         ConditionCase{Shape::Rectangle, "FFANo = 4, FFAMax = 89.99", false},
         // Mullion bits: 1 every type, bit t + 1 type t (a single sash is type 6).
-        ConditionCase{Shape::Rectangle, "StulpType = 1", true},
-        ConditionCase{Shape::Rectangle, "StulpType = 2", false},
+        ConditionCase{Shape::Rectangle, "StulpType = 1", true}, ConditionCase{Shape::Rectangle, "StulpType = 2", false},
         ConditionCase{Shape::Rectangle, "StulpType = 64", true},
         ConditionCase{Shape::Rectangle, "StulpType = 32", false},
         ConditionCase{Shape::LeftOfPair, "StulpType = 2", true},
@@ -166,7 +164,8 @@ TEST_P(RuleFaults, EndTheSelectionWithTheirMessage) {
     EXPECT_EQ(SelectionFixture::ErrorOf([&] { f.Select(sash); }), QString::fromUtf8(c.Message)) << c.Rule;
 }
 
-#define RULE_HEAD "В БД наборов фурнитуры в комплекте [Основной комплект]\r\nсодержится элемент фурнитуры [Элемент 1],\r\n"
+#define RULE_HEAD \
+    "В БД наборов фурнитуры в комплекте [Основной комплект]\r\nсодержится элемент фурнитуры [Элемент 1],\r\n"
 
 INSTANTIATE_TEST_SUITE_P(
     Messages, RuleFaults,
@@ -290,11 +289,9 @@ TEST(KitResolution, PropertyLinesApplyToTheirSlot) {
     kit.HandleID = QStringLiteral("H1");
     kit.DopComplects = QStringList{"D1"};
     kit.Props = QStringList{"0=102", "1=101"};  // slot 1 admits 101; slot 0 chose 102
-    EXPECT_EQ(SelectionFixture::ItemDetails(f.Select(sash)),
-              QStringList{"A-1 x1 kit=H1 side=0 len=0 note= origin="});
+    EXPECT_EQ(SelectionFixture::ItemDetails(f.Select(sash)), QStringList{"A-1 x1 kit=H1 side=0 len=0 note= origin="});
     kit.Props = QStringList{"0=101", "1=103"};
-    EXPECT_EQ(SelectionFixture::ItemDetails(f.Select(sash)),
-              QStringList{"A-1 x10 kit=D1 side=0 len=0 note= origin="});
+    EXPECT_EQ(SelectionFixture::ItemDetails(f.Select(sash)), QStringList{"A-1 x10 kit=D1 side=0 len=0 note= origin="});
 }
 
 // Elements take the outer, inner, opening-dependent or hardware colour.

@@ -38,9 +38,8 @@ INSERT INTO FrnArt (ID, CatalogID) VALUES ('E1', 'A-1');
 )";
 
 class SelectionFixture : public CatalogFixture {
-public:
-    explicit SelectionFixture(const QString& sql = QString())
-        : CatalogFixture(QString::fromUtf8(kBaseCatalog) + sql) {
+  public:
+    explicit SelectionFixture(const QString& sql = QString()) : CatalogFixture(QString::fromUtf8(kBaseCatalog) + sql) {
         Setup().DebugMode = false;
     }
     ~SelectionFixture() { Setup().DebugMode = false; }
@@ -94,7 +93,8 @@ public:
     // The items as "article xcount", in list order.
     static QStringList Items(const TqxfFurnComp& kit) {
         QStringList out;
-        for (const auto& item : kit.Items) out << item->Article + QStringLiteral(" x") + QString::number(item->Count);
+        for (const auto& item : kit.Items)
+            out << item->Article + QStringLiteral(" x") + QString::number(item->Count);
         return out;
     }
     // The items with every field the selection sets.
@@ -121,7 +121,7 @@ public:
         return QString();
     }
 
-private:
+  private:
     void newPosition(uint8_t mode) {
         Position = std::make_unique<TqxfConstruction>(nullptr, &Colors);
         Position->FlugelMode = mode;
