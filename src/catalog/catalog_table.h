@@ -26,6 +26,8 @@ enum class DataSetState { Browse, Edit, Insert };
 // Options of the scanning Locate: letter case ignored, texts matched by their beginning.
 enum LocateOption { loCaseInsensitive = 1, loPartialKey = 2 };
 
+// A table object is used from one thread at a time (the user-interface thread); its indexes and
+// compiled filters are built lazily inside const operations.
 class CatalogTable {
   public:
     // name: the table in the database ("FrnSet"); objectName: the data module's object ("T_FrnSet").

@@ -387,8 +387,12 @@ const BuiltinInfo* FindBuiltin(const QString& name) {
 
 }  // namespace
 
+bool IsBuiltinFunction(const QString& name) {
+    return FindBuiltin(name) != nullptr;
+}
+
 class ExpressionNode {
-  public:
+public:
     NodeKind kind = NodeKind::Constant;
     ExprValue constant;                    // Constant; for Variable: True/False when the name is one of them
     bool hasConstant = false;              // Variable: the name is True or False
@@ -448,7 +452,7 @@ bool IsNamePart(QChar c) {
 }
 
 class Parser {
-  public:
+public:
     explicit Parser(const QString& text) : text_(text) {}
 
     std::unique_ptr<ExpressionNode> parseAll() {
@@ -459,7 +463,7 @@ class Parser {
         return root;
     }
 
-  private:
+private:
     const QString& text_;
     Token token_;
     int pos_ = 0;
@@ -839,12 +843,12 @@ class Parser {
 // The evaluator
 
 class Evaluator {
-  public:
+public:
     Evaluator(const QString& text, ExpressionContext& context) : text_(text), context_(context) {}
 
     ExprValue eval(const ExpressionNode& node) const;
 
-  private:
+private:
     const QString& text_;
     ExpressionContext& context_;
 
@@ -884,7 +888,7 @@ class Evaluator {
 
 // The arguments of one call, evaluated on request.
 class CallArguments final : public ExprArgs {
-  public:
+public:
     CallArguments(const Evaluator& evaluator, const ExpressionNode* call) : evaluator_(evaluator), call_(call) {}
     int count() const override { return call_ ? static_cast<int>(call_->children.size()) : 0; }
     QString source(int i) const override { return i >= 0 && i < count() ? call_->sources[i] : QString(); }
@@ -892,7 +896,7 @@ class CallArguments final : public ExprArgs {
         return i >= 0 && i < count() ? evaluator_.eval(*call_->children[i]) : ExprValue();
     }
 
-  private:
+private:
     const Evaluator& evaluator_;
     const ExpressionNode* call_;
 };

@@ -78,6 +78,9 @@ private:
     std::shared_ptr<const ExpressionNode> root_;
 };
 
+// Whether a function name (any letter case) is one of the built-in functions.
+bool IsBuiltinFunction(const QString& name);
+
 // Parses and evaluates in one step.
 ExprValue EvaluateExpression(const QString& text, ExpressionContext& context);
 

@@ -34,7 +34,7 @@ int FormulaSideIndex(const ExprArgs& args, int count) {
 
 // The variables and side functions a sash offers to catalog formulas.
 class FlugelFormulaContext : public ExpressionContext {
-  public:
+public:
     explicit FlugelFormulaContext(const TqxfFlugel& flugel) : flugel_(flugel) { flugel.GetSize(width_, height_); }
 
     bool Variable(const QString& name, ExprValue& value) override {
@@ -75,10 +75,13 @@ class FlugelFormulaContext : public ExpressionContext {
             result = ExprValue::Number(i >= 0 ? partner->Line(i).HandleHeight : 0);
             return true;
         }
-        return false;
+        // Round, Min, IIF … stay the evaluator's; any other name a catalog writes yields 0.
+        if (IsBuiltinFunction(name)) return false;
+        result = ExprValue::Number(0);
+        return true;
     }
 
-  private:
+private:
     const TqxfFlugel& flugel_;
     int32_t width_ = 0;
     int32_t height_ = 0;

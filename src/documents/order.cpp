@@ -103,7 +103,7 @@ Money TqxfOrder::OrderSum() const {
 
 Money TqxfOrder::OrderNDS() const {
     if (!TotalNDS) return Money{};
-    return RoundMoney(OrderSum().Units() * static_cast<long double>(NDSTax) / 100);
+    return RoundMoney(static_cast<long double>(OrderSum().Raw) * NDSTax / 100 / Money::Scale);
 }
 
 void TqxfOrder::SortByPosNo() {
@@ -116,6 +116,34 @@ void TqxfOrder::SortByName() {
                      [](const auto& a, const auto& b) { return CompareCp1251(a->PosName, b->PosName) < 0; });
 }
 
+namespace {
+
+// Runs `change` on the position with a backup: a failure restores the position, shows
+// "%s\r\n[Позиция: %s]" and gives false.
+bool changeGuarded(TqxfConstruction& position, const std::function<void()>& change) {
+    TSpecStream backup;
+    bool backedUp = false;
+    try {
+        position.Backup(backup);
+        backedUp = true;
+        change();
+        return true;
+    } catch (const std::exception& e) {
+        QString text = ExceptionText(e);
+        if (backedUp) {
+            try {
+                position.Restore(backup);
+            } catch (const std::exception& restoreError) {
+                text = ExceptionText(restoreError);
+            }
+        }
+        ShowError(Format("%s\r\n[Позиция: %s]", text, position.PosNo));
+        return false;
+    }
+}
+
+}  // namespace
+
 bool TqxfOrder::Recalculate(const TRecalcProgress& progress) {
     PricingContextScope context(*this);
     const int total = IncludedCount();
@@ -124,24 +152,25 @@ bool TqxfOrder::Recalculate(const TRecalcProgress& progress) {
         if (!position->Checked) continue;
         if (progress) progress(done, total);
         ++done;
-        TSpecStream backup;
-        bool backedUp = false;
-        try {
-            position->Backup(backup);
-            backedUp = true;
-            position->CalcPrice();
-        } catch (const std::exception& e) {
-            QString text = ExceptionText(e);
-            if (backedUp) {
-                try {
-                    position->Restore(backup);
-                } catch (const std::exception& restoreError) {
-                    text = ExceptionText(restoreError);
-                }
-            }
-            ShowError(Format("%s\r\n[Позиция: %s]", text, position->PosNo));
-            return false;
-        }
+        if (!changeGuarded(*position, [&] { position->CalcPrice(); })) return false;
+    }
+    return true;
+}
+
+bool TqxfOrder::ReselectHardware(const TRecalcProgress& progress) {
+    PricingContextScope context(*this);
+    for (int i = 0; i < Count(); ++i) {
+        if (progress) progress(i, Count());
+        TqxfConstruction& position = *positions_[i];
+        const bool rightFirst = position.FlugelMode == kTwoSashesRightActive;
+        TqxfFlugel* first = rightFirst ? position.Flugel2.get() : position.Flugel1.get();
+        TqxfFlugel* second = rightFirst ? position.Flugel1.get() : position.Flugel2.get();
+        const bool changed = changeGuarded(position, [&] {
+            for (TqxfFlugel* flugel : {first, second})
+                if (flugel->Exists() && flugel->FurnComp) flugel->FurnComp->Recalculate();
+            position.CalcPrice();
+        });
+        if (!changed) return false;
     }
     return true;
 }

@@ -113,6 +113,11 @@ public:
     // that fails is restored as it was, the error box "%s\r\n[Позиция: %s]" names it and the loop
     // stops there: false.
     bool Recalculate(const TRecalcProgress& progress = {});
+    // Runs the hardware selection again for every sash that has a kit (its stored choices against
+    // the current catalog, the active sash first), then reprices the position; every position, in
+    // list order, in this order's pricing context. A failing position is restored and reported as
+    // Recalculate does: false.
+    bool ReselectHardware(const TRecalcProgress& progress = {});
 
     // The defaults of a new order from the settings and the catalog; the current rates of the
     // currency table become the order's own.

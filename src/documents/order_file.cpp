@@ -2,6 +2,7 @@
 #include "documents/order_file.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -41,6 +42,13 @@ QString fileErrorText(const QString& what, const QString& fileName, const QStrin
 QString truncatedText(const QString& fileName, int64_t fileSize) {
     return Format("Файл заказа \"%s\" поврежден: данные обрываются после %d байт!", QDir::toNativeSeparators(fileName),
                   static_cast<long long>(fileSize));
+}
+
+// A stamp later in the calendar than the current one comes from a newer version. The stamp key
+// alone would take "01.01.2020" for an older stamp and offer to convert a file it cannot know.
+bool laterThanCurrent(const QString& stamp) {
+    const QDate date = QDate::fromString(stamp.trimmed(), QStringLiteral("dd.MM.yyyy"));
+    return date.isValid() && date > QDate::fromString(kCurrentStamp, QStringLiteral("dd.MM.yyyy"));
 }
 
 }  // namespace
@@ -102,7 +110,7 @@ bool LoadOrderFromStream(TqxfOrder& order, TSpecStream& stream, bool& converted)
     order.Spare3 = ReadInt(stream);
 
     if (order.Version != kCurrentStamp) {
-        if (VersionBefore(order.Version, kCurrentStamp)) {
+        if (!laterThanCurrent(order.Version) && VersionBefore(order.Version, kCurrentStamp)) {
             if (!AskConfirm(
                     Format("Необходимо конвертировать файл заказа!\r\nЗагружаемая версия: %s\r\nТекущая версия: %s",
                            order.Version, kCurrentStamp)))
@@ -173,11 +181,21 @@ bool SaveOrderToFile(TqxfOrder& order, const QString& fileName) {
         order.Version = kCurrentStamp;
         TSpecStream stream;
         SaveOrderToStream(order, stream);
+        // Unbuffered: a write that the file system cuts short shows in its count (a buffered save
+        // file may report success for a file that was cut short).
         QSaveFile file(fileName);
-        if (!file.open(QIODevice::WriteOnly))
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             throw TqxfError(fileErrorText(QStringLiteral("Не удается создать файл"), fileName, file.errorString()));
         const QByteArray& image = stream.Data();
-        if (file.write(image) != image.size() || !file.commit())
+        const qint64 written = file.write(image);
+        if (written != image.size()) {
+            const QString reason = written < 0 ? file.errorString()
+                                               : Format("записано %d байт из %d", static_cast<long long>(written),
+                                                        static_cast<long long>(image.size()));
+            file.cancelWriting();
+            throw TqxfError(fileErrorText(QStringLiteral("Ошибка записи в файл"), fileName, reason));
+        }
+        if (!file.commit())
             throw TqxfError(fileErrorText(QStringLiteral("Ошибка записи в файл"), fileName, file.errorString()));
         return true;
     } catch (const std::exception& e) {
@@ -225,7 +243,7 @@ void WriteLastOrderNo(const QString& orderNo) {
     record[0] = static_cast<char>(bytes.size());
     std::copy(bytes.begin(), bytes.end(), record.begin() + 1);
     QSaveFile file(LastOrderNoFilePath());
-    if (!file.open(QIODevice::WriteOnly)) return;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return;
     if (file.write(record) != record.size()) {
         file.cancelWriting();
         return;

@@ -9,6 +9,7 @@
 #include <limits>
 #include <set>
 
+#include "catalog/lookups.h"
 #include "common/datetime.h"
 #include "common/error.h"
 #include "common/format.h"
@@ -17,6 +18,7 @@
 #include "construction/flugel.h"
 #include "construction/furn_comp.h"
 #include "documents/order.h"
+#include "documents/pricing.h"
 #include "shell/setup.h"
 
 namespace qx {
@@ -136,7 +138,7 @@ void readHeader(TqxfOrder& order, const SpecObject& h) {
          "RegDate",  "RegDateSet",   "Created",  "Changed",    "ProfSys",          "InnerProfColor", "OuterProfColor",
          "FurnSys",  "FurnColor",    "Handle",   "Material",   "FalzType",         "DornType",       "StulpType",
          "OpenType", "PriceGroupNo", "NDSTax",   "TotalNDS",   "ShowIncludingNDS", "Currency",       "Notes",
-         "Spare1",   "Spare2",       "Spare3"});
+         "Spare1",   "Spare2",       "Spare3",   "Currencies"});
     order.No = h.Text("No", order.No);
     order.AltNo = h.Text("AltNo", order.AltNo);
     order.Customer = h.Text("Customer", order.Customer);
@@ -148,11 +150,13 @@ void readHeader(TqxfOrder& order, const SpecObject& h) {
     order.RegDateSet = h.Boolean("RegDateSet", order.RegDateSet);
     order.Created = h.Date("Created", order.Created);
     order.Changed = h.Date("Changed", order.Changed);
+    // A system given without its colours brings its base colours, as a new order's defaults do.
     order.ProfSys = h.Text("ProfSys", order.ProfSys);
-    order.InnerProfColor = h.Text("InnerProfColor", order.InnerProfColor);
-    order.OuterProfColor = h.Text("OuterProfColor", order.OuterProfColor);
+    const QString profColor = h.Has("ProfSys") ? GetSystemBaseColor(order.ProfSys) : QString();
+    order.InnerProfColor = h.Text("InnerProfColor", h.Has("ProfSys") ? profColor : order.InnerProfColor);
+    order.OuterProfColor = h.Text("OuterProfColor", h.Has("ProfSys") ? profColor : order.OuterProfColor);
     order.FurnSys = h.Text("FurnSys", order.FurnSys);
-    order.FurnColor = h.Text("FurnColor", order.FurnColor);
+    order.FurnColor = h.Text("FurnColor", h.Has("FurnSys") ? GetSystemBaseColor(order.FurnSys) : order.FurnColor);
     order.Handle = h.Text("Handle", order.Handle);
     order.Material = static_cast<int32_t>(h.Integer("Material", order.Material));
     order.FalzType = static_cast<int32_t>(h.Integer("FalzType", order.FalzType));
@@ -170,15 +174,18 @@ void readHeader(TqxfOrder& order, const SpecObject& h) {
     order.Spare3 = static_cast<int32_t>(h.Integer("Spare3", order.Spare3));
 }
 
-void readRates(TqxfOrder& order, const QJsonArray& rates) {
+void readRates(TqxfOrder& order, const QJsonArray& rates, const QString& path) {
     order.ClearCurrencies();
     for (int i = 0; i < rates.size(); ++i) {
-        const SpecObject r = SpecObject::ElementObject(rates[i], Format("Currencies[%d]", i));
+        const QString itemPath = Format("%s[%d]", path, i);
+        const SpecObject r = SpecObject::ElementObject(rates[i], itemPath);
         r.AllowOnly({"ID", "Rate"});
         if (!r.Has("ID") || !r.Has("Rate"))
-            throw TqxfError(Format("В описании курса [Currencies[%d]] нужны поля ID и Rate!", i));
+            throw TqxfError(Format("В описании курса [%s] нужны поля ID и Rate!", itemPath));
+        const double rate = r.Real("Rate", 0);
+        if (rate < 0) throw TqxfError(Format("Курс валюты [%s] не может быть отрицательным!", itemPath));
         order.Currencies.push_back(
-            TqxfCurrencyItem{static_cast<int32_t>(r.Integer("ID", 0)), static_cast<float>(r.Real("Rate", 0))});
+            TqxfCurrencyItem{static_cast<int32_t>(r.Integer("ID", 0)), static_cast<float>(rate)});
     }
 }
 
@@ -353,11 +360,20 @@ void BuildOrderFromSpec(TqxfOrder& order, const QJsonObject& json) {
     const SpecObject spec(json, QString());
     spec.AllowOnly({"header", "Currencies", "positions"});
     order.InitNewOrder();
-    readHeader(order, spec.Object("header"));
-    if (spec.Has("Currencies")) readRates(order, spec.Array("Currencies"));
+    const SpecObject header = spec.Object("header");
+    readHeader(order, header);
+    // The rate list is a header field too; it may stand in the header or beside it, once.
+    if (spec.Has("Currencies") && header.Has("Currencies"))
+        throw TqxfError(QStringLiteral("Курсы валют заданы дважды: [Currencies] и [header.Currencies]!"));
+    if (spec.Has("Currencies")) readRates(order, spec.Array("Currencies"), QStringLiteral("Currencies"));
+    if (header.Has("Currencies")) readRates(order, header.Array("Currencies"), QStringLiteral("header.Currencies"));
 
     PricingContextScope context(order);
     const QJsonArray positions = spec.Array("positions");
+    // The properties dialog only offers currencies of the order's rate list; without a rate of its
+    // own currency every price would be wrong.
+    if (!positions.isEmpty() && FindRate(&order.Currencies, order.Currency) < 0)
+        throw TqxfError(Format("Валюта заказа [%d] отсутствует в курсах заказа!", order.Currency));
     for (int i = 0; i < positions.size(); ++i) {
         const QString path = Format("positions[%d]", i);
         std::unique_ptr<TqxfConstruction> position = order.NewPosition();

@@ -4,6 +4,7 @@
 
 #include "common/error.h"
 #include "construction/construction.h"
+#include "shell/setup.h"
 #include "support/catalog_fixture.h"
 
 namespace qx {
@@ -363,14 +364,20 @@ TEST(PositionPrice, TotalIsUnitPriceTimesQuantityToFourDecimals) {
 // --- Kit choices of the sash hardware dialog ---
 
 // Rebate 101 (12/20-9), backset 201 (15 mm), opening type 401, mullion type 301; kits K and K2 with
-// four sides, side 1 carrying the handle; H a handle, D a door closer. The kits have no set rules.
+// four sides, side 1 carrying the handle; H a handle, D a door closer. Only K3 has a set rule: two
+// pieces of article ART at 10 in currency 1 (rate 2).
 const char* const kChoiceCatalog = R"(
 INSERT INTO ParamList (ID, Name, FalzLuft, FalzSize, FalzPos, DornMass, OpenType, StulpType) VALUES
   (101, '12/20-9', 12, 20, 9, 0, 0, 0), (201, '15', 0, 0, 0, 15, 0, 0), (301, 'Штульп', 0, 0, 0, 0, 0, 1),
   (401, 'Поворотно-откидная', 0, 0, 0, 0, 0, 0);
 INSERT INTO FrnComp (ID, Name, Image, ScrColor, Direct, TFlugelAvailable) VALUES
   ('K', 'Комплект ПО', 2, 255, 1, 1), ('K2', 'Комплект П', 1, 255, 1, 1), ('H', 'Ручка белая', 4, 1, 3, 1),
-  ('D', 'Доводчик', 0, 1, 3, 1);
+  ('D', 'Доводчик', 0, 1, 3, 1), ('K3', 'Комплект с запором', 2, 255, 1, 1);
+INSERT INTO FrnSet (ID, Item, Number) VALUES ('K3', 'E1', 2);
+INSERT INTO FrnItem (ID, Name) VALUES ('E1', 'Запор');
+INSERT INTO FrnArt (ID, CatalogID) VALUES ('E1', 'ART');
+INSERT INTO Catalog (ID, Name, Price, Currency, PriceGrp) VALUES ('ART', 'Запор', 10, 1, 0);
+INSERT INTO Currency (ID, Name, Value) VALUES (1, 'EUR', 2);
 INSERT INTO FrnSide (ID, Side, OpenMode, RotSide, Handled, Banded, Drived, HandleDirect) VALUES
   ('K', 1, 1, 3, 1, 0, 0, 0), ('K', 4, 0, 0, 0, 1, 0, 0), ('K2', 1, 0, 0, 1, 0, 0, 0);
 )";
@@ -379,6 +386,9 @@ class PositionFurniture : public ::testing::Test {
   protected:
     void Build(uint8_t mode) {
         pos.FlugelMode = mode;
+        pos.Falz = 101;
+        pos.StulpType = 301;
+        pos.OpenType = 401;
         pos.BuildGeometry(
             mode == kOneSash ? TSizeRec{700, 1400, 0, 0, 0, 0, 0} : TSizeRec{1400, 1400, 1, 600, 800, 0, 0}, 201);
     }
@@ -434,15 +444,46 @@ TEST_F(PositionFurniture, AnEmptyChoiceDropsTheKitAndItsSideFlags) {
 
 TEST_F(PositionFurniture, AFailedSelectionDropsAKitCreatedInTheCallOnly) {
     Build(kOneSash);
-    EXPECT_THROW(pos.Flugel1->SetFurniture("1", "P", "WHT", Kit("FAIL")), TqxfError);
+    auto failing = [&] {
+        try {
+            pos.Flugel1->SetFurniture("1", "P", "WHT", Kit("FAIL"));
+        } catch (const TqxfError& e) {
+            return e.Message;
+        }
+        return QStringLiteral("no error");
+    };
+    EXPECT_EQ(failing(), QStringLiteral("Комплект фурнитуры [FAIL] не найден в документации!"));
     EXPECT_FALSE(pos.Flugel1->FurnComp) << "created in the failed call";
 
-    pos.Flugel1->SetFurniture("1", "P", "WHT", Kit("K"));
+    pos.Flugel1->SetFurniture("1", "P", "WHT", Kit("K3"));
     TqxfFurnComp* kit = pos.Flugel1->FurnComp.get();
-    kit->AddItem("X", "K", QString(), false, 0, QString(), 1, 0);
-    EXPECT_THROW(pos.Flugel1->SetFurniture("1", "P", "WHT", Kit("FAIL")), TqxfError);
+    ASSERT_EQ(kit->ItemCount(), 1);
+    EXPECT_EQ(failing(), QStringLiteral("Комплект фурнитуры [FAIL] не найден в документации!"));
     ASSERT_EQ(pos.Flugel1->FurnComp.get(), kit) << "a kit that was there stays";
     EXPECT_EQ(kit->ItemCount(), 0) << "without items after the failed selection";
+}
+
+TEST_F(PositionFurniture, TheSelectedArticlesArePricedIntoThePosition) {
+    Build(kTwoSashesLeftActive);
+    TqxfCurrencyList rates{{1, 2.0f}};
+    struct Context : TqxfSetup {
+        explicit Context(const TqxfCurrencyList* rates) {
+            PriceCurrencies = rates;
+            PriceCurrency = 1;
+            SetSetup(this);
+        }
+        ~Context() { SetSetup(nullptr); }
+    } context(&rates);
+    Set(Kit("K3"), Kit("K3"));
+    for (TqxfFlugel* f : {pos.Flugel1.get(), pos.Flugel2.get()}) {
+        ASSERT_TRUE(f->FurnComp);
+        ASSERT_EQ(f->FurnComp->ItemCount(), 1);
+        EXPECT_EQ(f->FurnComp->Item(0).Article, QStringLiteral("ART"));
+        EXPECT_EQ(f->FurnComp->Item(0).Count, 2);
+        ASSERT_EQ(f->MatList.size(), 1u);
+        EXPECT_EQ(f->MatList[0]->Cost, Money::FromInt(20));
+    }
+    EXPECT_EQ(pos.Price, Money::FromInt(40));
 }
 
 TEST_F(PositionFurniture, TheActiveSashIsServedFirst) {
@@ -454,6 +495,7 @@ TEST_F(PositionFurniture, TheActiveSashIsServedFirst) {
 
     TqxfConstruction other;
     other.FlugelMode = kTwoSashesLeftActive;
+    other.Falz = 101;
     other.BuildGeometry(TSizeRec{1400, 1400, 2, 600, 800, 0, 0}, 201);
     other.SetFurniture("1", "P", TFurnChoice{}, Kit("K"), "WHT", 101, 301, 401, 70, 58);
     EXPECT_FALSE(other.Flugel1->FurnComp);

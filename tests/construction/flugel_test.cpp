@@ -217,7 +217,7 @@ struct FormulaCase {
 };
 
 class SashFormula : public ::testing::TestWithParam<FormulaCase> {
-  protected:
+protected:
     // A two-sash 1400 × 1200 position: the left sash 600 wide with its handle at 450 on side 3,
     // the right sash 800 wide with its handle at 1050 on side 1.
     void SetUp() override {
@@ -251,7 +251,8 @@ INSTANTIATE_TEST_SUITE_P(SideFunctions, SashFormula,
                                            FormulaCase{"FL(0)", 0}, FormulaCase{"FL(-1)", 0}, FormulaCase{"FL(256)", 0},
                                            FormulaCase{"FG(3)", 450}, FormulaCase{"FFG(1)", 0}, FormulaCase{"FG(5)", 0},
                                            FormulaCase{"FGA(1)", 1050}, FormulaCase{"ffga(1) - FG(3)", 600},
-                                           FormulaCase{"FGA(7)", 0}));
+                                           FormulaCase{"FGA(7)", 0}, FormulaCase{"XYZ(1) + 3", 3},
+                                           FormulaCase{"Max(FL(1), FL(2)) + Round(2.5)", 1203}));
 
 TEST(SashFormulaErrors, AFormulaThatDoesNotParseNamesTheFormula) {
     TqxfConstruction pos;
