@@ -22,6 +22,7 @@
 #include "common/datetime.h"
 #include "common/error.h"
 #include "common/format.h"
+#include "reports/page_layout.h"
 
 namespace qx {
 
@@ -565,6 +566,7 @@ struct TqxfReport::Impl {
     QString bodyHtml;
     QStringList headerHtml, footerHtml;
     std::unique_ptr<QTextDocument> bodyDoc;
+    std::vector<TPageSlice> pages;
     std::vector<std::unique_ptr<QTextDocument>> headerDocs, footerDocs;
     qreal headerHeight = 0, footerHeight = 0, bodyHeight = 0;
     QSizeF paper;       // layout pixels
@@ -584,6 +586,7 @@ struct TqxfReport::Impl {
         headerDocs.clear();
         footerDocs.clear();
         bodyDoc.reset();
+        pages.clear();
         pageCount = 0;
     }
 
@@ -780,16 +783,10 @@ void TqxfReport::Impl::paintPage(QPainter& painter, int page) const {
         headerDocs[page]->drawContents(&painter, QRectF(0, 0, width, headerHeight));
         painter.restore();
     }
-    {
-        painter.save();
-        painter.translate(0, headerHeight - page * bodyHeight);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(0, page * bodyHeight, width, bodyHeight);
-        context.palette.setColor(QPalette::Text, Qt::black);
-        painter.setClipRect(context.clip);
-        bodyDoc->documentLayout()->draw(&painter, context);
-        painter.restore();
-    }
+    painter.save();
+    painter.translate(0, headerHeight);
+    PaintPageSlice(painter, *bodyDoc, pages[page], width);
+    painter.restore();
     if (page < static_cast<int>(footerDocs.size()) && footerDocs[page]) {
         painter.save();
         painter.translate(0, height - footerHeight);
@@ -1239,6 +1236,7 @@ void TqxfReport::PrepareReport() {
             }
         };
         d->bodyDoc = d->makeDocument(d->bodyHtml);
+        d->bodyDoc->setTextWidth(width);
         qreal reservedHeader = 0, reservedFooter = 0;
         fillPageBands(1, reservedHeader, reservedFooter);
         for (int attempt = 0;; ++attempt) {
@@ -1248,8 +1246,8 @@ void TqxfReport::PrepareReport() {
             if (d->bodyHeight < kMinBodyHeightMm * mm)
                 d->fail(d->pageHeader ? d->pageHeader->Line : d->pageFooter->Line,
                         QStringLiteral("колонтитулы не оставляют места на странице"));
-            d->bodyDoc->setPageSize(QSizeF(width, d->bodyHeight));
-            d->pageCount = d->bodyDoc->pageCount();
+            d->pages = PaginateDocument(*d->bodyDoc, d->bodyHeight);
+            d->pageCount = static_cast<int>(d->pages.size());
             if (!d->pageHeader && !d->pageFooter) break;
             qreal headerHeight = 0, footerHeight = 0;
             fillPageBands(d->pageCount, headerHeight, footerHeight);
