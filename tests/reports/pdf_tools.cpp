@@ -29,6 +29,12 @@ QString PdfText(const QString& pdfFile) {
     return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdfFile, QStringLiteral("-")});
 }
 
+QString PdfFlowText(const QString& pdfFile) {
+    QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdfFile, QStringLiteral("-")});
+    text.replace(QStringLiteral("-\n"), QStringLiteral("-"));
+    return text.simplified();
+}
+
 int PdfPageCount(const QString& pdfFile) {
     bool ok = false;
     const int pages = infoField(pdfFile, QStringLiteral("Pages")).toInt(&ok);

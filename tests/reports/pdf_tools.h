@@ -7,6 +7,9 @@ namespace qx {
 
 // The text of a PDF file as pdftotext gives it (layout kept); empty when the tool fails.
 QString PdfText(const QString& pdfFile);
+// The text in drawing order as one line: line breaks and runs of blanks become one blank, a word
+// broken at a hyphen at the end of a line is joined again ("поворотно-\nоткидное").
+QString PdfFlowText(const QString& pdfFile);
 // The page count from pdfinfo; -1 when the tool fails.
 int PdfPageCount(const QString& pdfFile);
 // The page size in points from pdfinfo ("595.276 x 841.89"); empty when the tool fails.
