@@ -1,6 +1,9 @@
 // main.cpp — quarnix-cli: the engine's command-line front end; the commands register themselves.
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QJsonObject>
+#include <algorithm>
+#include <cstring>
+#include <memory>
 
 #include "cli/cli_command.h"
 #include "common/version.h"
@@ -27,6 +30,16 @@ QX_CLI_COMMAND(ShowHelp, "help", "", "эта справка (также --help)"
 }  // namespace qx::cli
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    return qx::cli::RunCli(app.arguments());
+    // Reports lay out text and draw sketches: their commands run in a GUI application without a
+    // window; every other command keeps to the core application.
+    const bool reports =
+        std::any_of(argv + 1, argv + argc, [](const char* arg) { return std::strcmp(arg, "report") == 0; });
+    std::unique_ptr<QCoreApplication> app;
+    if (reports) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    return qx::cli::RunCli(QCoreApplication::arguments());
 }
