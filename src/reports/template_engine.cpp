@@ -522,6 +522,24 @@ std::optional<qreal> parseLength(const QString& text, qreal layoutDpi) {
     return value;
 }
 
+// Whether a template has anything to print: an element other than the head's, or text.
+bool hasContent(const Node& node) {
+    for (const auto& child : node.Children) {
+        if (child->NodeKind == Node::Kind::Text) {
+            for (const Segment& s : child->Text)
+                if (s.IsExpression || !decodeEntities(s.Literal).trimmed().isEmpty()) return true;
+            continue;
+        }
+        if (child->Tag == QLatin1String("head")) continue;
+        if (child->Tag == QLatin1String("html") || child->Tag == QLatin1String("body")) {
+            if (hasContent(*child)) return true;
+            continue;
+        }
+        return true;
+    }
+    return false;
+}
+
 qreal defaultLayoutDpi() {
     if (QCoreApplication::testAttribute(Qt::AA_Use96Dpi)) return 96;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -1120,6 +1138,7 @@ void TqxfReport::LoadFromText(const QString& html, const QString& name, const QS
         TemplateParser parser(html, name);
         d->root = parser.Parse();
         d->scan(*d->root, nullptr);
+        if (!hasContent(*d->root)) d->fail(1, QStringLiteral("шаблон пуст: в нем нечего печатать"));
     } catch (...) {
         d->clear();
         throw;

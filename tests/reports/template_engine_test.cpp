@@ -179,6 +179,8 @@ TEST_P(TemplateFaults, NameTheTemplateTheLineAndTheFault) {
 INSTANTIATE_TEST_SUITE_P(
     Template, TemplateFaults,
     ::testing::Values(
+        FaultCase{"EmptyTemplate", "<html><head><title>x</title></head>\n<body> \n</body></html>",
+                  "строка 1:\r\nшаблон пуст: в нем нечего печатать"},
         FaultCase{"UnclosedField", "<p>\n<b>[_NO</b>\n</p>", "строка 2:\r\nне закрыта скобка [ выражения [_NO"},
         FaultCase{"FieldRunsIntoAField", "<p>[_NO [_SUM]</p>", "строка 1:\r\nне закрыта скобка [ выражения [_NO"},
         FaultCase{"UnclosedFieldAtTheEnd", "<p>\n\n[_NO", "строка 3:\r\nне закрыта скобка [ выражения [_NO"},
