@@ -36,7 +36,8 @@ public:
             throw TqxfError(Format("Ошибка открытия базы данных [%s]\r\n(%s)", "catalog.sqlite", "файл не найден"));
         dm_->ConnectCatalog(catalogDir);
         // Each table that fails has been reported by the data module.
-        if (dm_->OpenCatalogTables() > 0) throw TqxfError(QStringLiteral("Каталог не открыт!"));
+        if (dm_->OpenCatalogTables() > 0)
+            throw TqxfError(Format("Справочник в каталоге \"%s\" открыт не полностью!", catalogDir));
         SetDM(dm_.get());
     }
     ~SelectionSession() {

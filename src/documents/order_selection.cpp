@@ -368,10 +368,19 @@ bool TqxfOrderSelection::SaveToFile(const QString& fileName) {
         TSpecStream stream;
         SaveToStream(stream);
         QSaveFile file(fileName);
-        if (!file.open(QIODevice::WriteOnly))
+        // Unbuffered: a short write shows at once and the previous file stays.
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             throw TqxfError(fileErrorText(QStringLiteral("Не удается создать файл"), fileName, file.errorString()));
         const QByteArray& image = stream.Data();
-        if (file.write(image) != image.size() || !file.commit())
+        const qint64 written = file.write(image);
+        if (written != image.size()) {
+            const QString reason = written < 0 ? file.errorString()
+                                               : Format("записано %d байт из %d", static_cast<long long>(written),
+                                                        static_cast<long long>(image.size()));
+            file.cancelWriting();
+            throw TqxfError(fileErrorText(QStringLiteral("Ошибка записи в файл"), fileName, reason));
+        }
+        if (!file.commit())
             throw TqxfError(fileErrorText(QStringLiteral("Ошибка записи в файл"), fileName, file.errorString()));
         return true;
     } catch (const std::exception& e) {

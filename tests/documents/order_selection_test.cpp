@@ -480,7 +480,7 @@ TEST_F(SelectionTest, AnOlderStampAsksForConversionAndANewerOneIsRefused) {
     EXPECT_TRUE(other.No.isEmpty());
 }
 
-TEST_F(SelectionTest, ACutFileAndAFailedSaveAreReportedAndThePreviousFileStays) {
+TEST_F(SelectionTest, ACutFileAndAFailedSaveAreReported) {
     TqxfOrderSelection selection;
     selection.No = "S-1";
     for (int i = 0; i < 3; ++i)
