@@ -580,6 +580,19 @@ void TDM_Report::ReleaseDocument() {
     SetDocument(nullptr);
     d->materialList.reset();
     d->materialRowIndex = 0;
+    if (TqxfReport* report = d->report) {
+        // The report may outlive the module: it keeps no handler, source or position of it.
+        report->OnGetValue = nullptr;
+        report->OnUserFunction = nullptr;
+        report->OnBeforePrint = nullptr;
+        for (const char* name : {kOrderPosSpec, kSelPosSpec, kFrameFurnCompSpec, kFurnCompItemSpec, kOrderMatList})
+            report->SetDataSource(QString::fromLatin1(name), nullptr);
+        for (TReportObject* object : report->Objects())
+            if (auto* sketch = dynamic_cast<TqxfFRDrawView*>(object)) {
+                sketch->Bound = false;
+                sketch->Object = nullptr;
+            }
+    }
     d->report = nullptr;
 }
 

@@ -43,7 +43,8 @@ public:
     // Installs the variable, user function and before-print handlers and the five record
     // sources in the report, and remembers it.
     void AttachReport(TqxfReport& report);
-    // Forgets the document, the report and every current record, and frees the material list.
+    // Forgets the document, every current record and the report (whose handlers and sources are
+    // removed and whose sketch objects are unbound), and frees the material list.
     void ReleaseDocument();
 
     // The handlers AttachReport installs.

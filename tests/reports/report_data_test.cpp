@@ -364,6 +364,20 @@ TEST(ReportSketchBinding, SketchObjectsDrawTheCurrentPositionAndOthersAreLeftAlo
     picture.Name = "LogoPicture";
     module.BeforePrint(picture);
     EXPECT_TRUE(picture.Picture.isNull());
+
+    // Released, the report keeps nothing of the module: no handler, no source, no bound sketch.
+    TqxfReport report;
+    report.LoadFromText(R"(<p data-band="frdOrderPosSpec">[_POS_NO]<img data-object="QXFImage"></p>)", "r.html");
+    module.AttachReport(report);
+    report.PrepareReport();
+    auto* bound = dynamic_cast<TqxfFRDrawView*>(report.FindObject("QXFImage1"));
+    ASSERT_NE(bound, nullptr);
+    EXPECT_EQ(bound->Object, order->Positions(3));  // the last position printed
+    module.ReleaseDocument();
+    EXPECT_FALSE(bound->Bound);
+    EXPECT_EQ(bound->Object, nullptr);
+    EXPECT_FALSE(report.OnGetValue);
+    EXPECT_EQ(report.DataSource("frdOrderPosSpec"), nullptr);
 }
 
 TEST(ReportLogo, LoadsTheLogoOfTheSettingsFromTheCatalogFolder) {
