@@ -540,13 +540,29 @@ bool hasContent(const Node& node) {
     return false;
 }
 
-qreal defaultLayoutDpi() {
+// Reports are laid out at 96 dots per inch whatever the screen: the same pages on every machine.
+constexpr qreal kLayoutDpi = 96;
+
+// The resolution QTextDocument takes sizes of pictures in (the screen's logical resolution).
+qreal screenDpi() {
     if (QCoreApplication::testAttribute(Qt::AA_Use96Dpi)) return 96;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const qreal dpi = std::round(screen->logicalDotsPerInchY());
         if (dpi > 0) return dpi;
     }
     return 96;
+}
+
+// The paint device the report documents are laid out for.
+QPaintDevice& layoutDevice() {
+    static QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        const int dotsPerMeter = qRound(kLayoutDpi / 0.0254);
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
+        return image;
+    }();
+    return device;
 }
 
 QFont defaultReportFont() {
@@ -579,7 +595,8 @@ struct TqxfReport::Impl {
 
     // The prepared report.
     bool prepared = false;
-    qreal layoutDpi = 96;
+    qreal layoutDpi = kLayoutDpi;
+    qreal imageScale = 1;  // picture sizes as QTextDocument reads them: layout pixels × this
     QHash<QString, QImage> resources;
     QString bodyHtml;
     QStringList headerHtml, footerHtml;
@@ -782,6 +799,7 @@ void TqxfReport::Impl::validate(const Node& node, QStringList& openSources) cons
 
 std::unique_ptr<QTextDocument> TqxfReport::Impl::makeDocument(const QString& html) const {
     auto doc = std::make_unique<QTextDocument>();
+    doc->documentLayout()->setPaintDevice(&layoutDevice());
     doc->setDocumentMargin(0);
     doc->setUseDesignMetrics(true);
     doc->setDefaultFont(defaultReportFont());
@@ -1043,8 +1061,8 @@ private:
 
     void writeImage(const Node& node, const QString& key, qreal width, qreal height) {
         openTag(node, {"src", "width", "height", "name"});
-        Out +=
-            QStringLiteral(" src=\"%1\" width=\"%2\" height=\"%3\">").arg(key, numberText(width), numberText(height));
+        Out += QStringLiteral(" src=\"%1\" width=\"%2\" height=\"%3\">")
+                   .arg(key, numberText(width * r_.imageScale), numberText(height * r_.imageScale));
     }
 
     // Sizes from the attributes; a missing one keeps the aspect of natural, or is fallback.
@@ -1191,7 +1209,8 @@ void TqxfReport::PrepareReport() {
     try {
         QStringList open;
         d->validate(*d->root, open);
-        d->layoutDpi = defaultLayoutDpi();
+        d->layoutDpi = kLayoutDpi;
+        d->imageScale = screenDpi() / kLayoutDpi;
         const qreal mm = d->layoutDpi / 25.4;
         const QSizeF paperMm = d->setup.PaperMm();
         d->paper = QSizeF(paperMm.width() * mm, paperMm.height() * mm);
