@@ -10,11 +10,19 @@
 #include <QTemporaryDir>
 
 #include "catalog/catalog_admin.h"
+#include "catalog/demo_catalog.h"
+#include "catalog/lookups.h"
+#include "common/amount_in_words.h"
+#include "common/format.h"
+#include "documents/order_file.h"
+#include "documents/order_json.h"
 #include "pdf_tools.h"
 #include "report_fixture.h"
 #include "reports/report_data.h"
 #include "reports/report_list.h"
 #include "reports/template_engine.h"
+#include "shell/paths.h"
+#include "shell/setup.h"
 
 namespace qx {
 namespace {
@@ -173,6 +181,83 @@ TEST_F(DemoReportPdf, SelectionMaterialListShowsTheLinesAndTheMaterialsOfTheFile
                                  "Окно поворотно-откидное", "Дверь балконная", "18 362,20", "3 672,44", "22 034,64"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
     EXPECT_EQ(PdfImages(Pdf("selection.pdf")).size(), 3);  // no sketch for the line without its file
+}
+
+// The demo templates on the shipped demo catalog, its settings and all five demo orders.
+TEST(DemoReportsOnTheDemoCatalog, FillEveryDemoOrderAndASelectionOfThem) {
+    CatalogFixture catalog(DemoCatalogSql());
+    QFile ini(QDir(catalog.CatalogDir()).filePath("QXFurniture.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write(DemoSettingsFile());
+    ini.close();
+    TqxfPaths paths;
+    SetConfigDirs(paths, catalog.CatalogDir(), catalog.Root(), catalog.ReportDir());
+    TqxfSetup settings(paths);
+    settings.AutoSave = false;
+    SetSetup(&settings);
+    Paths() = paths;
+    RegisterDemoReports(catalog.ReportDir());
+    auto render = [&](const QString& file, auto* document, const QString& pdf, int* pages) {
+        TqxfReport report;
+        TDM_Report data;
+        data.SetDocument(document);
+        report.LoadFromFile(QDir(catalog.ReportDir()).filePath(file));
+        data.AttachReport(report);
+        report.PrepareReport();
+        report.ExportToPdf(pdf);
+        data.ReleaseDocument();
+        *pages = report.PageCount();
+        return PdfFlowText(pdf);
+    };
+
+    auto selection = std::make_unique<TqxfOrderSelection>();
+    selection->No = "В-1";
+    selection->Currency = 1;
+    selection->Currencies = {{1, 1.0f}, {2, 98.5f}, {3, 91.2f}};
+    for (const auto& [name, json] : DemoOrderFiles()) {
+        SCOPED_TRACE(name.toStdString());
+        TqxfOrder order;
+        BuildOrderFromSpec(order, ParseOrderSpec(json));
+        TCurrencyWords words;
+        GetCurrencyWords(order.Currency, words);
+        const QString total = FormatNumber(order.OrderTotal().Units(), 2);
+        const QString inWords = AmountInWords(words, order.OrderTotal(), 2);
+        int included = 0;
+        for (const QString file : {"offer.html", "hardware_spec.html", "materials.html"}) {
+            int pages = 0;
+            const QString pdf = QDir(catalog.Root()).filePath(name + "-" + file + ".pdf");
+            const QString text = render(file, &order, pdf, &pages);
+            EXPECT_GE(pages, 1);
+            EXPECT_TRUE(text.contains(order.No)) << file.toStdString() << "\n" << text.toStdString();
+            EXPECT_TRUE(text.contains("ООО «Светлый проём»")) << file.toStdString();
+            EXPECT_TRUE(text.contains(total)) << file.toStdString() << " " << total.toStdString();
+            EXPECT_TRUE(text.contains(inWords)) << file.toStdString() << " " << inWords.toStdString();
+            included = 0;
+            for (int i = 0; i < order.Count(); ++i) {
+                const TqxfConstruction& p = *order.Positions(i);
+                if (!p.Checked) continue;
+                ++included;
+                EXPECT_TRUE(text.contains(p.PosName)) << file.toStdString() << " " << p.PosName.toStdString();
+            }
+            if (file != QLatin1String("materials.html")) {  // a sketch per position, and the offer's logo
+                EXPECT_EQ(PdfImages(pdf).size(), included + (file == QLatin1String("offer.html") ? 1 : 0))
+                    << file.toStdString();
+            }
+        }
+        const QString orderFile = QDir(catalog.Root()).filePath(name + ".qfo370");
+        ASSERT_TRUE(SaveOrderToFile(order, orderFile));
+        ASSERT_TRUE(selection->AddOrderFile(orderFile));
+    }
+    int pages = 0;
+    const QString text =
+        render("selection_materials.html", selection.get(), QDir(catalog.Root()).filePath("sel.pdf"), &pages);
+    EXPECT_TRUE(text.contains("ВЕДОМОСТЬ МАТЕРИАЛОВ ПО ВЫБОРКЕ № В-1")) << text.toStdString();
+    for (const QString no : {"DEMO-001", "DEMO-002", "DEMO-003", "DEMO-004", "DEMO-005"})
+        EXPECT_TRUE(text.contains(no)) << no.toStdString();
+    EXPECT_EQ(PdfImages(QDir(catalog.Root()).filePath("sel.pdf")).size(), selection->IncludedCount());
+    EXPECT_TRUE(catalog.Messages.texts(MessageKind::Error).isEmpty()) << catalog.Messages.lastText().toStdString();
+    SetSetup(nullptr);
+    Paths() = TqxfPaths();
 }
 
 }  // namespace
