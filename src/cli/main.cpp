@@ -1,6 +1,9 @@
 // main.cpp — quarnix-cli: the engine's command-line front end; the commands register themselves.
 #include <QGuiApplication>
 #include <QJsonObject>
+#include <algorithm>
+#include <cstring>
+#include <memory>
 
 #include "cli/cli_command.h"
 #include "common/version.h"
