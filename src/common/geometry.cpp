@@ -374,7 +374,11 @@ void DrawSide(QPainter& canvas, const TIntPoint& s, const TIntPoint& e, const QC
                                  (static_cast<long double>(centre.Y) - s.Y) * (static_cast<long double>(e.X) - s.X);
         // The arc lies on the side away from the centre; a centre on the chord leaves the choice to the
         // radius' sign (positive: the arc on the left of S→E, as a point on the arc is recognised).
-        const bool arcOnLeft = side < 0 || (side == 0 && r > 0);
+        // Device points are whole units while the centre keeps a tenth: a semicircle's centre that
+        // rounding moved less than a unit off its chord still counts as on it.
+        const long double chord = std::hypot(static_cast<long double>(e.X) - s.X, static_cast<long double>(e.Y) - s.Y);
+        const bool onChord = chord == 0 || std::fabs(side) / chord < 1.0L;
+        const bool arcOnLeft = onChord ? r > 0 : side < 0;
         long double span;
         if (arcOnLeft) {
             span = std::fmod(start - end + 720.0L, 360.0L);  // clockwise on screen

@@ -310,6 +310,9 @@ TEST(Drawing, SideArcBulgesAwayFromTheCentre) {
          QRect(QPoint(20, 70), QPoint(220, 120))},
         {{120, 20}, {120, 220}, 100, fp(120, 120), QRect(QPoint(120, 20), QPoint(220, 220))},  // down: bulges right
         {{20, 20}, {220, 220}, 0, fp(0, 0), QRect(QPoint(20, 20), QPoint(220, 220))},          // straight
+        // a semicircle scaled to device units: its chord rounded down, its centre a fraction above
+        {{20, 120}, {220, 120}, 100, fp(120, 119.6f), QRect(QPoint(20, 20), QPoint(220, 120))},
+        {{20, 120}, {220, 120}, 100, fp(120, 120.4f), QRect(QPoint(20, 20), QPoint(220, 120))},
     };
     for (const Case& c : cases) {
         QImage image = whiteImage();
