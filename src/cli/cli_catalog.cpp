@@ -17,6 +17,7 @@
 #include "common/error.h"
 #include "common/format.h"
 #include "common/messages.h"
+#include "reports/demo_reports.h"
 #include "shell/paths.h"
 
 namespace qx::cli {
@@ -115,13 +116,17 @@ QX_CLI_COMMAND(CreateDemo, "catalog demo", "DIR",
     const CliArgs args(ctx.Args, {});
     args.ExpectPositional(1, QStringLiteral("каталог демонстрационного справочника"));
     const TDemoCatalogFiles files = CreateDemoCatalog(args.Positional().front());
+    // The demo report templates come with the demo catalog, in its "reports" folder.
+    const QString reportDir = QDir(args.Positional().front()).absoluteFilePath(QStringLiteral("reports"));
+    RegisterDemoReports(reportDir);
     if (ctx.Options.Json) {
         QStringList orders;
         for (const QString& f : files.OrderFiles)
             orders << QDir::toNativeSeparators(f);
         ctx.PrintJson(QJsonObject{{"CatalogFile", QDir::toNativeSeparators(files.CatalogFile)},
                                   {"SettingsFile", QDir::toNativeSeparators(files.SettingsFile)},
-                                  {"OrderFiles", toJsonArray(orders)}});
+                                  {"OrderFiles", toJsonArray(orders)},
+                                  {"ReportDir", QDir::toNativeSeparators(reportDir)}});
         return kExitDone;
     }
     const QString dir = QDir::toNativeSeparators(QFileInfo(files.CatalogFile).absolutePath());
@@ -129,9 +134,10 @@ QX_CLI_COMMAND(CreateDemo, "catalog demo", "DIR",
     ctx.Print(QString::fromUtf8("Настройки: %1").arg(QDir::toNativeSeparators(files.SettingsFile)));
     for (const QString& f : files.OrderFiles)
         ctx.Print(QString::fromUtf8("Пример заказа: %1").arg(QDir::toNativeSeparators(f)));
+    ctx.Print(QString::fromUtf8("Шаблоны отчетов: %1").arg(QDir::toNativeSeparators(reportDir)));
     ctx.Print(QString::fromUtf8("Подключение: quarnix-cli config add DEMO --catalog %1 --server КАТАЛОГ_ДАННЫХ "
-                                "--reports КАТАЛОГ_ОТЧЕТОВ --default")
-                  .arg(dir));
+                                "--reports %2 --default")
+                  .arg(dir, QDir::toNativeSeparators(reportDir)));
     return kExitDone;
 }
 

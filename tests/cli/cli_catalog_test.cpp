@@ -26,9 +26,10 @@ TEST_F(CatalogCli, DemoCatalogChecksCleanAndBuildsItsOrdersThroughAConfiguration
     EXPECT_TRUE(QFile::exists(dir("demo/catalog.sqlite")));
     EXPECT_TRUE(QFile::exists(dir("demo/QXFurniture.ini")));
     EXPECT_TRUE(QFile::exists(dir("demo/orders/05-doors.json")));
+    EXPECT_TRUE(QFile::exists(dir("demo/reports/reports.sqlite")));
 
     ASSERT_EQ(run({"config", "add", "DEMO", "--catalog", dir("demo"), "--server", dir("server"), "--reports",
-                   dir("reports"), "--default"})
+                   dir("demo/reports"), "--default"})
                   .ExitCode,
               0);
     const CliResult check = run({"catalog", "check"});
@@ -46,6 +47,14 @@ TEST_F(CatalogCli, DemoCatalogChecksCleanAndBuildsItsOrdersThroughAConfiguration
     const CliResult built = run({"order", "build", dir("demo/orders/05-doors.json"), "-o", dir("doors.qfo370")});
     EXPECT_EQ(built.ExitCode, 0) << built.Err.toStdString();
     EXPECT_TRUE(QFile::exists(dir("doors.qfo370")));
+    // The demo's report templates are registered for orders and print the order.
+    const CliResult reports = run({"report", "list", "--order", dir("doors.qfo370")});
+    EXPECT_EQ(reports.ExitCode, 0) << reports.Err.toStdString();
+    EXPECT_TRUE(reports.Out.contains(S("Коммерческое предложение"))) << reports.Out.toStdString();
+    const CliResult pdf = run(
+        {"report", "render", S("Спецификация фурнитуры"), "--order", dir("doors.qfo370"), "--pdf", dir("spec.pdf")});
+    EXPECT_EQ(pdf.ExitCode, 0) << pdf.Err.toStdString();
+    EXPECT_TRUE(readFile(dir("spec.pdf")).startsWith("%PDF"));
 
     // A second demo into the same directory refuses and leaves the first as it was.
     const QByteArray ini = readFile(dir("demo/QXFurniture.ini"));
