@@ -4,6 +4,7 @@
 
 #include "catalog/data_module.h"
 #include "cli/cli_command.h"
+#include "cli/cli_session.h"
 #include "common/datetime.h"
 #include "common/error.h"
 #include "common/format.h"
@@ -18,31 +19,6 @@
 
 namespace qx::cli {
 namespace {
-
-// The configuration's settings (never saved by the tool) and its catalog for the run of the command.
-class ExportEnvironment {
-public:
-    explicit ExportEnvironment(const CliContext& ctx) : setup_(std::make_unique<TqxfSetup>(ctx.ResolvePaths())) {
-        setup_->AutoSave = false;
-        Paths() = setup_->paths();
-        SetSetup(setup_.get());
-        dm_ = std::make_unique<TDM>();
-        dm_->ConnectCatalog(setup_->paths().CatalogDir);
-        SetDM(dm_.get());
-        if (dm_->OpenCatalogTables() > 0)
-            throw TqxfError(Format("Справочник в каталоге \"%s\" открыт не полностью!", setup_->paths().CatalogDir));
-    }
-    ~ExportEnvironment() {
-        SetDM(nullptr);
-        SetSetup(nullptr);
-    }
-    ExportEnvironment(const ExportEnvironment&) = delete;
-    ExportEnvironment& operator=(const ExportEnvironment&) = delete;
-
-private:
-    std::unique_ptr<TqxfSetup> setup_;
-    std::unique_ptr<TDM> dm_;
-};
 
 TExportFormat parseFormat(const QString& text) {
     if (text == QLatin1String("tbm")) return TExportFormat::TBM;
@@ -127,7 +103,7 @@ QX_CLI_COMMAND(
     if (args.Has("--yes"))
         if (auto* console = dynamic_cast<ConsoleMessageHandler*>(&CurrentMessageHandler())) console->setAnswerYes(true);
 
-    ExportEnvironment environment(ctx);
+    CommandSession environment(ctx, CommandSession::Catalog::Required);
     TqxfOrder order;
     TqxfOrderSelection selection;
     bool converted = false;

@@ -9,6 +9,7 @@
 #include "catalog/data_module.h"
 #include "catalog/lookups.h"
 #include "cli/cli_command.h"
+#include "cli/cli_session.h"
 #include "common/error.h"
 #include "common/format.h"
 #include "common/messages.h"
@@ -31,38 +32,12 @@ CliArgs orderArgs(const CliContext& ctx, const QStringList& valueOptions, const 
     return CliArgs(args, valueOptions, flags);
 }
 
-// The configuration's settings (never saved by the tool) and its catalog, installed for the run of
-// one command: document commands need only the catalog database.
-class OrderEnvironment {
-public:
-    explicit OrderEnvironment(const CliContext& ctx) : setup_(std::make_unique<TqxfSetup>(ctx.ResolvePaths())) {
-        setup_->AutoSave = false;
-        Paths() = setup_->paths();
-        SetSetup(setup_.get());
-        dm_ = std::make_unique<TDM>();
-        dm_->ConnectCatalog(setup_->paths().CatalogDir);
-        SetDM(dm_.get());
-        if (dm_->OpenCatalogTables() > 0)
-            throw TqxfError(Format("Справочник в каталоге \"%s\" открыт не полностью!", setup_->paths().CatalogDir));
-    }
-    ~OrderEnvironment() {
-        SetDM(nullptr);
-        SetSetup(nullptr);
-    }
-    OrderEnvironment(const OrderEnvironment&) = delete;
-    OrderEnvironment& operator=(const OrderEnvironment&) = delete;
-
-private:
-    std::unique_ptr<TqxfSetup> setup_;
-    std::unique_ptr<TDM> dm_;
-};
-
 // The catalog when the configuration has one, for names in the summary; its absence is no error.
-std::unique_ptr<OrderEnvironment> optionalEnvironment(const CliContext& ctx) {
+std::unique_ptr<CommandSession> optionalEnvironment(const CliContext& ctx) {
     RecordingMessageHandler quiet;
     ScopedMessageHandler scope(quiet);
     try {
-        return std::make_unique<OrderEnvironment>(ctx);
+        return std::make_unique<CommandSession>(ctx, CommandSession::Catalog::Required);
     } catch (const std::exception&) {
         return nullptr;
     }
@@ -202,7 +177,7 @@ QX_CLI_COMMAND(BuildOrder, "order build", "SPEC.json -o ORDER.qfo370",
         throw TqxfError(Format("Не удается открыть файл описания заказа \"%s\": %s", specFile, file.errorString()));
     const QJsonObject spec = ParseOrderSpec(file.readAll());
 
-    OrderEnvironment environment(ctx);
+    CommandSession environment(ctx, CommandSession::Catalog::Required);
     TqxfOrder order;
     BuildOrderFromSpec(order, spec);
     if (!order.SaveToFile(output)) return kExitFailed;
@@ -220,7 +195,7 @@ QX_CLI_COMMAND(ShowOrder, "order show", "FILE [--json]",
         ctx.PrintJson(OrderToJson(order));
         return kExitDone;
     }
-    const std::unique_ptr<OrderEnvironment> environment = optionalEnvironment(ctx);
+    const std::unique_ptr<CommandSession> environment = optionalEnvironment(ctx);
     for (const QString& line : orderSummary(order, fileName, environment != nullptr))
         ctx.Print(line);
     return kExitDone;
@@ -232,7 +207,7 @@ QX_CLI_COMMAND(ReselectOrder, "order reselect", "FILE [-o OUT]",
     args.ExpectPositional(1, QString::fromUtf8("файл заказа"));
     const QString fileName = args.Positional().front();
     const QString output = args.Has(QStringLiteral("--output")) ? args.Required(QStringLiteral("--output")) : fileName;
-    OrderEnvironment environment(ctx);
+    CommandSession environment(ctx, CommandSession::Catalog::Required);
     TqxfOrder order;
     if (!loadOrder(order, fileName)) return kExitFailed;
     if (!order.ReselectHardware()) return kExitFailed;
@@ -266,7 +241,7 @@ QX_CLI_COMMAND(RecalcOrder, "order recalc", "FILE [-o OUT] [--current-rates] [--
         rates.append(TqxfCurrencyItem{id, rate});
     }
 
-    OrderEnvironment environment(ctx);
+    CommandSession environment(ctx, CommandSession::Catalog::Required);
     TqxfOrder order;
     if (!loadOrder(order, fileName)) return kExitFailed;
     if (args.Has(QStringLiteral("--current-rates"))) LoadRates(order.Currencies);

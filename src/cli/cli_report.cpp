@@ -8,6 +8,7 @@
 
 #include "catalog/data_module.h"
 #include "cli/cli_command.h"
+#include "cli/cli_session.h"
 #include "common/error.h"
 #include "common/format.h"
 #include "common/messages.h"
@@ -22,45 +23,6 @@
 
 namespace qx::cli {
 namespace {
-
-// The configuration's paths and settings made the run's, its report table and (when asked) its
-// catalog opened as the run's data module.
-class ReportSession {
-public:
-    ReportSession(const CliContext& ctx, bool catalog) {
-        Paths() = ctx.ResolvePaths();
-        setup_ = std::make_unique<TqxfSetup>(Paths());
-        setup_->AutoSave = false;  // the tool never writes the settings
-        SetSetup(setup_.get());
-        dm_ = std::make_unique<TDM>();
-        if (catalog) {
-            if (Paths().CatalogDir.isEmpty())
-                throw TqxfError(Format("Ошибка открытия базы данных [%s]\r\n(%s)", "catalog.sqlite", "файл не найден"));
-            dm_->ConnectCatalog(Paths().CatalogDir);
-            // Each table that fails has been reported by the data module.
-            if (dm_->OpenCatalogTables() > 0) throw TqxfError(QStringLiteral("Каталог не открыт!"));
-        }
-        SetDM(dm_.get());
-    }
-    ~ReportSession() {
-        if (HasDM() && &DM() == dm_.get()) SetDM(nullptr);
-        dm_.reset();
-        SetSetup(nullptr);
-    }
-    ReportSession(const ReportSession&) = delete;
-    ReportSession& operator=(const ReportSession&) = delete;
-
-    // The report table of the report directory; a missing one raises with its file named.
-    void ConnectReports() {
-        if (Paths().ReportDir.isEmpty())
-            throw TqxfError(Format("Ошибка открытия базы данных [%s]\r\n(%s)", "reports.sqlite", "файл не найден"));
-        dm_->ConnectReport(Paths().ReportDir);
-    }
-
-private:
-    std::unique_ptr<TqxfSetup> setup_;
-    std::unique_ptr<TDM> dm_;
-};
 
 // The document of a report command: --order FILE or --selection FILE.
 struct ReportDocument {
@@ -105,7 +67,7 @@ QString absoluteFile(const QString& file) {
 }
 
 // The template of a file name, or of a name in the document's report list (letter case ignored).
-QString templateFile(ReportSession& session, const ReportDocument& document, const QString& nameOrFile) {
+QString templateFile(CommandSession& session, const ReportDocument& document, const QString& nameOrFile) {
     if (QFileInfo(nameOrFile).isFile()) return absoluteFile(nameOrFile);
     session.ConnectReports();
     TDM_Report data;
@@ -140,7 +102,7 @@ QX_CLI_COMMAND(ListReports, "report list", "(--order FILE | --selection FILE) [-
                "шаблоны отчетов для заказа (группа 11) или выборки (12); --all: и не используемые") {
     const CliArgs args(ctx.Args, {"--order", "--selection"}, {"--all"});
     args.ExpectPositional(0);
-    ReportSession session(ctx, false);
+    CommandSession session(ctx, CommandSession::Catalog::None);
     ReportDocument document;
     if (!document.Load(args)) return kExitFailed;
     session.ConnectReports();
@@ -182,7 +144,7 @@ QX_CLI_COMMAND(RenderReport, "report render", "TEMPLATE_NAME_OR_FILE (--order FI
     const CliArgs args(ctx.Args, {"--order", "--selection", "--pdf"});
     args.ExpectPositional(1, QStringLiteral("шаблон отчета"));
     const QString pdf = args.Required(QStringLiteral("--pdf"));
-    ReportSession session(ctx, true);
+    CommandSession session(ctx, CommandSession::Catalog::Required);
     ReportDocument document;
     if (!document.Load(args)) return kExitFailed;
     const QString file = templateFile(session, document, args.Positional().front());
@@ -207,7 +169,7 @@ QX_CLI_COMMAND(PrintReport, "report print",
         copies = args.Value(QStringLiteral("--copies")).toInt(&ok);
         if (!ok || copies < 1 || copies > 999) throw CliUsageError(QStringLiteral("--copies: число от 1 до 999"));
     }
-    ReportSession session(ctx, true);
+    CommandSession session(ctx, CommandSession::Catalog::Required);
     ReportDocument document;
     if (!document.Load(args)) return kExitFailed;
     const QString file = templateFile(session, document, args.Positional().front());

@@ -8,6 +8,7 @@
 
 #include "catalog/data_module.h"
 #include "cli/cli_command.h"
+#include "cli/cli_session.h"
 #include "common/datetime.h"
 #include "common/error.h"
 #include "common/format.h"
@@ -19,39 +20,6 @@
 
 namespace qx::cli {
 namespace {
-
-// The configuration's paths and settings made the run's; with `catalog` also its catalog opened
-// as the run's data module.
-class SelectionSession {
-public:
-    SelectionSession(const CliContext& ctx, bool catalog) {
-        Paths() = ctx.ResolvePaths();
-        setup_ = std::make_unique<TqxfSetup>(Paths());
-        setup_->AutoSave = false;  // the tool never writes the settings
-        SetSetup(setup_.get());
-        if (!catalog) return;
-        dm_ = std::make_unique<TDM>();
-        const QString catalogDir = Paths().CatalogDir;
-        if (catalogDir.isEmpty())
-            throw TqxfError(Format("Ошибка открытия базы данных [%s]\r\n(%s)", "catalog.sqlite", "файл не найден"));
-        dm_->ConnectCatalog(catalogDir);
-        // Each table that fails has been reported by the data module.
-        if (dm_->OpenCatalogTables() > 0)
-            throw TqxfError(Format("Справочник в каталоге \"%s\" открыт не полностью!", catalogDir));
-        SetDM(dm_.get());
-    }
-    ~SelectionSession() {
-        if (dm_ && HasDM() && &DM() == dm_.get()) SetDM(nullptr);
-        dm_.reset();
-        SetSetup(nullptr);
-    }
-    SelectionSession(const SelectionSession&) = delete;
-    SelectionSession& operator=(const SelectionSession&) = delete;
-
-private:
-    std::unique_ptr<TqxfSetup> setup_;
-    std::unique_ptr<TDM> dm_;
-};
 
 QString absoluteFile(const QString& file) {
     return QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(file).absoluteFilePath()));
@@ -125,7 +93,7 @@ QX_CLI_COMMAND(NewSelection, "selection new", "FILE --no N [--name TEXT]",
         return kExitFailed;
     }
     if (QFileInfo::exists(file)) throw TqxfError(Format("Файл \"%s\" уже существует!", file));
-    SelectionSession session(ctx, true);
+    CommandSession session(ctx, CommandSession::Catalog::Required);
     TqxfOrderSelection selection;
     selection.InitNewSelection();
     selection.No = no;
@@ -139,7 +107,7 @@ QX_CLI_COMMAND(AddToSelection, "selection add", "SELFILE ORDERFILE...",
                "добавляет позиции файлов заказов в выборку (уже взятые позиции обновляются)") {
     const CliArgs args(ctx.Args, {});
     if (args.Positional().size() < 2) throw CliUsageError(QStringLiteral("Нужны файл выборки и файлы заказов"));
-    SelectionSession session(ctx, false);
+    CommandSession session(ctx, CommandSession::Catalog::None);
     const QString file = absoluteFile(args.Positional().front());
     TqxfOrderSelection selection;
     if (!selection.LoadFromFile(file)) return kExitFailed;
@@ -157,7 +125,7 @@ QX_CLI_COMMAND(RefreshSelection, "selection refresh", "SELFILE",
                "перечитывает строки выборки из файлов заказов (с их отметками)") {
     const CliArgs args(ctx.Args, {});
     args.ExpectPositional(1, QStringLiteral("файл выборки"));
-    SelectionSession session(ctx, false);
+    CommandSession session(ctx, CommandSession::Catalog::None);
     const QString file = absoluteFile(args.Positional().front());
     TqxfOrderSelection selection;
     if (!selection.LoadFromFile(file)) return kExitFailed;
@@ -169,7 +137,7 @@ QX_CLI_COMMAND(ShowSelection, "selection show", "SELFILE [--json]",
                "строки выборки и ее сводный список материалов в валюте и по курсам выборки") {
     const CliArgs args(ctx.Args, {});
     args.ExpectPositional(1, QStringLiteral("файл выборки"));
-    SelectionSession session(ctx, true);
+    CommandSession session(ctx, CommandSession::Catalog::Required);
     TqxfOrderSelection selection;
     if (!selection.LoadFromFile(absoluteFile(args.Positional().front()))) return kExitFailed;
     TqxfMatList materials;
