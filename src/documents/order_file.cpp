@@ -13,6 +13,7 @@
 #include "common/format.h"
 #include "common/messages.h"
 #include "construction/stream_counts.h"
+#include "documents/image_file.h"
 #include "documents/order.h"
 #include "documents/pricing.h"
 #include "shell/paths.h"
@@ -30,14 +31,6 @@ constexpr int64_t kMinPositionImage = 10 * kRecordBytes + 6 * kTextBytes + 2 * 4
 
 constexpr int kLastOrderNoBytes = 31;
 constexpr int kLastOrderNoMax = kLastOrderNoBytes - 1;
-
-// Bytes placed after a file's content while it is read: a reader that gets into them has met the
-// end of the file inside the image. A text length read there is negative, a record has no kind.
-constexpr int kGuardBytes = 16;
-
-QString fileErrorText(const QString& what, const QString& fileName, const QString& reason) {
-    return Format("%s \"%s\": %s", what, QDir::toNativeSeparators(fileName), reason);
-}
 
 QString truncatedText(const QString& fileName, int64_t fileSize) {
     return Format("Файл заказа \"%s\" поврежден: данные обрываются после %d байт!", QDir::toNativeSeparators(fileName),
@@ -181,22 +174,7 @@ bool SaveOrderToFile(TqxfOrder& order, const QString& fileName) {
         order.Version = kCurrentStamp;
         TSpecStream stream;
         SaveOrderToStream(order, stream);
-        // Unbuffered: a write that the file system cuts short shows in its count (a buffered save
-        // file may report success for a file that was cut short).
-        QSaveFile file(fileName);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            throw TqxfError(fileErrorText(QStringLiteral("Не удается создать файл"), fileName, file.errorString()));
-        const QByteArray& image = stream.Data();
-        const qint64 written = file.write(image);
-        if (written != image.size()) {
-            const QString reason = written < 0 ? file.errorString()
-                                               : Format("записано %d байт из %d", static_cast<long long>(written),
-                                                        static_cast<long long>(image.size()));
-            file.cancelWriting();
-            throw TqxfError(fileErrorText(QStringLiteral("Ошибка записи в файл"), fileName, reason));
-        }
-        if (!file.commit())
-            throw TqxfError(fileErrorText(QStringLiteral("Ошибка записи в файл"), fileName, file.errorString()));
+        WriteImageFile(fileName, stream.Data());
         return true;
     } catch (const std::exception& e) {
         ShowError(Format("Ошибка сохранения заказа!\r\n(%s)", ExceptionText(e)));
@@ -210,15 +188,7 @@ bool LoadOrderFromFile(TqxfOrder& order, const QString& fileName, bool& converte
     TSpecStream stream;
     int64_t fileSize = 0;
     try {
-        QFile file(fileName);
-        if (!file.open(QIODevice::ReadOnly))
-            throw TqxfError(fileErrorText(QStringLiteral("Не удается открыть файл"), fileName, file.errorString()));
-        QByteArray content = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            throw TqxfError(fileErrorText(QStringLiteral("Ошибка чтения файла"), fileName, file.errorString()));
-        fileSize = content.size();
-        content.append(QByteArray(kGuardBytes, '\xFF'));
-        stream = TSpecStream(std::move(content));
+        stream = TSpecStream(ReadImageFile(fileName, fileSize));
         const bool loaded = LoadOrderFromStream(order, stream, converted);
         if (stream.Position() > fileSize) throw TqxfError(truncatedText(fileName, fileSize));
         return loaded;

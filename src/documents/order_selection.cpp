@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
 #include <exception>
@@ -16,6 +15,7 @@
 #include "common/messages.h"
 #include "construction/construction.h"
 #include "construction/stream_counts.h"
+#include "documents/image_file.h"
 #include "documents/order.h"
 #include "documents/order_file.h"
 #include "documents/pricing.h"
@@ -31,15 +31,8 @@ constexpr int64_t kTextBytes = 4;  // an empty text: its length only
 constexpr int64_t kRateImage = 2 * kRecordBytes;
 // A line: Checked, Width, Height, Quantity as records, four texts.
 constexpr int64_t kLineImage = 4 * kRecordBytes + 4 * kTextBytes;
-// Bytes placed after a file's content while it is read: a reader that gets into them has met the
-// end of the file inside the image (a text length read there is negative).
-constexpr int kGuardBytes = 16;
 
 const char* const kNotSelectionFileText = "Данный файл не является файлом Tarkon Dravento!";
-
-QString fileErrorText(const QString& what, const QString& fileName, const QString& reason) {
-    return Format("%s \"%s\": %s", what, QDir::toNativeSeparators(fileName), reason);
-}
 
 QString truncatedText(const QString& fileName, int64_t fileSize) {
     return Format("Файл выборки \"%s\" поврежден: данные обрываются после %d байт!", QDir::toNativeSeparators(fileName),
@@ -367,21 +360,7 @@ bool TqxfOrderSelection::SaveToFile(const QString& fileName) {
         Version = kSelectionStamp;
         TSpecStream stream;
         SaveToStream(stream);
-        QSaveFile file(fileName);
-        // Unbuffered: a short write shows at once and the previous file stays.
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            throw TqxfError(fileErrorText(QStringLiteral("Не удается создать файл"), fileName, file.errorString()));
-        const QByteArray& image = stream.Data();
-        const qint64 written = file.write(image);
-        if (written != image.size()) {
-            const QString reason = written < 0 ? file.errorString()
-                                               : Format("записано %d байт из %d", static_cast<long long>(written),
-                                                        static_cast<long long>(image.size()));
-            file.cancelWriting();
-            throw TqxfError(fileErrorText(QStringLiteral("Ошибка записи в файл"), fileName, reason));
-        }
-        if (!file.commit())
-            throw TqxfError(fileErrorText(QStringLiteral("Ошибка записи в файл"), fileName, file.errorString()));
+        WriteImageFile(fileName, stream.Data());
         return true;
     } catch (const std::exception& e) {
         ShowError(Format("Ошибка сохранения выборки!\r\n(%s)", ExceptionText(e)));
@@ -394,15 +373,7 @@ bool TqxfOrderSelection::LoadFromFile(const QString& fileName, bool* converted) 
     TSpecStream stream;
     int64_t fileSize = 0;
     try {
-        QFile file(fileName);
-        if (!file.open(QIODevice::ReadOnly))
-            throw TqxfError(fileErrorText(QStringLiteral("Не удается открыть файл"), fileName, file.errorString()));
-        QByteArray content = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            throw TqxfError(fileErrorText(QStringLiteral("Ошибка чтения файла"), fileName, file.errorString()));
-        fileSize = content.size();
-        content.append(QByteArray(kGuardBytes, '\xFF'));
-        stream = TSpecStream(std::move(content));
+        stream = TSpecStream(ReadImageFile(fileName, fileSize));
         bool wasConverted = false;
         const bool loaded = LoadFromStream(stream, wasConverted);
         if (loaded && stream.Position() > fileSize) throw TqxfError(truncatedText(fileName, fileSize));
